@@ -1,0 +1,16 @@
+#include "shell/FixedStep.h"
+
+#include <algorithm>
+
+float accumulateFrame(float accumulator, float frameSeconds) {
+    return accumulator + std::min(frameSeconds, MaxFrameSeconds);
+}
+
+int takeSteps(float& accumulator) {
+    int steps = 0;
+    while (accumulator >= FixedStep) {
+        accumulator -= FixedStep;
+        ++steps;
+    }
+    return steps;
+}

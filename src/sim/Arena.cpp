@@ -1,0 +1,56 @@
+#include "sim/Arena.h"
+
+#include <cmath>
+
+namespace {
+
+TrigTable buildTable() {
+    TrigTable table;
+    for (int i = 0; i < TrigEntries; ++i) {
+        const float angle = static_cast<float>(i) * 0.0017453294f;
+        table.sine[i] = std::sin(angle);
+        table.cosine[i] = std::cos(angle);
+    }
+    return table;
+}
+
+int foldIndex(float scaled) {
+    // Past the int range every float is a whole number, so folding it first
+    // gives the same entry without an undefined conversion.
+    if (!(std::fabs(scaled) < 2147483520.0f)) {
+        if (std::isnan(scaled) || std::isinf(scaled)) return 0;
+        scaled = std::fmod(scaled, static_cast<float>(TrigEntries));
+    }
+    int index = static_cast<int>(scaled) % TrigEntries;
+    if (index < 0) index += TrigEntries;
+    return index;
+}
+
+// Clamping before the conversion gives the same cell as truncating first,
+// and keeps points far outside the grid well defined.
+int clampCell(float coordinate) {
+    const float cell = (coordinate + ArenaRadius) / CellSize;
+    if (!(cell > 0.0f)) return 0;
+    if (cell >= static_cast<float>(GridSide - 1)) return GridSide - 1;
+    return static_cast<int>(cell);
+}
+
+}  // namespace
+
+const TrigTable& trigTable() {
+    static const TrigTable table = buildTable();
+    return table;
+}
+
+int tableIndex(float angle) {
+    return foldIndex(angle * 572.95776f);
+}
+
+int degreeIndex(int degrees) {
+    const float radians = static_cast<float>(degrees) * 3.1415927f / 180.0f;
+    return foldIndex(radians * 572.95776f);
+}
+
+Cell cellOf(float x, float y) {
+    return Cell{clampCell(x), clampCell(y)};
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+// The arena's shape, the mapping of world points to grid cells, and the
+// sine/cosine table through which directions become vectors.
+
+constexpr float ArenaRadius = 3800.0f;
+constexpr float CellSize = 152.0f;
+constexpr int GridSide = 50;
+constexpr int GridCells = GridSide * GridSide;
+constexpr int TrigEntries = 3600;
+
+// Sine then cosine, in tenths of a degree.
+struct TrigTable {
+    float sine[TrigEntries];
+    float cosine[TrigEntries];
+};
+
+const TrigTable& trigTable();
+
+// Radians to a table index; the heading is never wrapped first, the
+// remainder folds any number of turns.
+int tableIndex(float angle);
+
+// Whole degrees (0..359) to a table index, through pi/180 and 1800/pi in
+// single precision, so some degrees land one entry low.
+int degreeIndex(int degrees);
+
+struct Cell {
+    int column;
+    int row;
+    int index() const { return row * GridSide + column; }
+};
+
+Cell cellOf(float x, float y);
