@@ -4,6 +4,8 @@
 #include "shell/GameFont.h"
 
 #include <SFML/Window/Event.hpp>
+#include <SFML/Window/Joystick.hpp>
+#include <SFML/Window/Mouse.hpp>
 
 #include <algorithm>
 
@@ -14,6 +16,7 @@ const char* const Title = "Neonvine";
 Game::Game() {
     window.create(sf::VideoMode(1280, 720, 32), Title, sf::Style::Default);
     loadGameFont(font);
+    lastMousePosition = sf::Mouse::getPosition(window);
 }
 
 void Game::run() {
@@ -53,7 +56,23 @@ void Game::handleEvents() {
     }
 }
 
-void Game::fixedStep() {}
+void Game::fixedStep() {
+    world.step(gameClock.getElapsedTime().asSeconds(), readPlayerInput());
+}
+
+PlayerInput Game::readPlayerInput() const {
+    PlayerInput input;
+    const sf::Vector2u size = window.getSize();
+    const sf::Vector2i mouse = sf::Mouse::getPosition(window);
+    input.mouseOffset = sf::Vector2f(static_cast<float>(mouse.x) - static_cast<float>(size.x) * 0.5f,
+                                     static_cast<float>(mouse.y) - static_cast<float>(size.y) * 0.5f);
+    input.leftButton = sf::Mouse::isButtonPressed(sf::Mouse::Left);
+    input.button0 = sf::Joystick::isButtonPressed(0, 0);
+    input.button1 = sf::Joystick::isButtonPressed(0, 1);
+    input.stick = stick;
+    input.useStick = gamepadActive;
+    return input;
+}
 
 void Game::bootFrame(float) {
     window.clear(sf::Color(2, 4, 15, 255));
@@ -63,4 +82,9 @@ void Game::bootFrame(float) {
 void Game::worldFrame() {
     window.clear(sf::Color(2, 4, 10, 255));
     window.display();
+}
+
+void Game::updateHighScore() {
+    const Snake& player = world.player();
+    if (player.alive && player.score() > highScore) highScore = player.score();
 }

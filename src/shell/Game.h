@@ -1,5 +1,8 @@
 #pragma once
 
+#include "sim/PlayerInput.h"
+#include "sim/World.h"
+
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
@@ -17,14 +20,21 @@ private:
     void createWindow(bool fullscreen);
     void handleEvents();
     void fixedStep();
+    PlayerInput readPlayerInput() const;
     void bootFrame(float frameSeconds);
     void worldFrame();
+    void updateHighScore();
 
     sf::RenderWindow window;
     sf::Font font;
+    World world;
     sf::Clock gameClock;
+    int highScore = 0;
+    sf::Vector2i lastMousePosition;
+    bool gamepadActive = false;
 
     GameState state = GameState::Boot;
     bool fullscreen = true;
     float accumulator = 0.0f;
+    sf::Vector2f stick;
 };
