@@ -54,3 +54,12 @@ int degreeIndex(int degrees) {
 Cell cellOf(float x, float y) {
     return Cell{clampCell(x), clampCell(y)};
 }
+
+float wrapAngle(float difference) {
+    // Whole turns one at a time, as the steering has always done; only a
+    // difference too large for that to finish is folded at once.
+    if (std::fabs(difference) > 1.0e6f) difference = std::remainder(difference, TwoPi);
+    while (difference < -Pi) difference += TwoPi;
+    while (difference > Pi) difference -= TwoPi;
+    return difference;
+}

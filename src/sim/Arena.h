@@ -25,6 +25,12 @@ int tableIndex(float angle);
 // single precision, so some degrees land one entry low.
 int degreeIndex(int degrees);
 
+constexpr float Pi = 3.1415927f;
+constexpr float TwoPi = 6.2831855f;
+
+// An angle difference brought into -pi..pi by whole turns, the short way round.
+float wrapAngle(float difference);
+
 struct Cell {
     int column;
     int row;

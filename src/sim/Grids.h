@@ -5,6 +5,7 @@
 
 #include <SFML/System/Vector2.hpp>
 
+#include <type_traits>
 #include <vector>
 
 struct Snake;
@@ -16,19 +17,25 @@ struct SegmentEntry {
     const Snake* owner;
 };
 
-// 2500 cells, row-major, addressed through cellOf.
+// GridCells cells, row-major, addressed through cellOf.
 using SegmentGrid = std::vector<std::vector<SegmentEntry>>;
 using PelletGrid = std::vector<std::vector<Pellet*>>;
 
 // Visits the cells of the square of the given reach around a cell, rows
-// outer and columns inner, skipping those outside the grid.
+// outer and columns inner, skipping those outside the grid. A visitor that
+// returns true stops the walk, and the walk then returns true.
 template <typename Visit>
-void forEachCellAround(int column, int row, int reach, Visit visit) {
-    for (int r = row - reach; r <= row + reach; ++r) {
-        if (r < 0 || r >= GridSide) continue;
-        for (int c = column - reach; c <= column + reach; ++c) {
-            if (c < 0 || c >= GridSide) continue;
-            visit(r * GridSide + c);
+bool forEachCellAround(Cell centre, int reach, Visit visit) {
+    for (int row = centre.row - reach; row <= centre.row + reach; ++row) {
+        if (row < 0 || row >= GridSide) continue;
+        for (int column = centre.column - reach; column <= centre.column + reach; ++column) {
+            if (column < 0 || column >= GridSide) continue;
+            if constexpr (std::is_same_v<decltype(visit(0)), bool>) {
+                if (visit(row * GridSide + column)) return true;
+            } else {
+                visit(row * GridSide + column);
+            }
         }
     }
+    return false;
 }

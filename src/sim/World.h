@@ -58,8 +58,8 @@ public:
 
 private:
     void updateSnakes(float stepTime, const PlayerInput& input);
-    void eatAndAttract(Snake& snake);
-    bool touchesBody(const Snake& snake) const;
+    void eatAndAttract(Snake& snake, float radius, Cell cell);
+    bool touchesBody(const Snake& snake, float radius, Cell cell) const;
     void advanceRankingTimer();
     void topUpPellets();
 };
