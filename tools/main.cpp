@@ -1,0 +1,107 @@
+// neonvine-sim: steps the world headless from a seed, checks its invariants
+// after every step, times the steps, counts their heap allocations and
+// prints a digest of the final state.
+
+#include "AllocationCounter.h"
+#include "AutoPlayer.h"
+#include "Crowding.h"
+#include "Invariants.h"
+#include "Options.h"
+#include "StateDump.h"
+#include "StepStats.h"
+
+#include "render/Backdrop.h"
+#include "sim/World.h"
+
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int ShownViolations = 10;
+
+struct RunTotals {
+    std::vector<double> stepMicros;  // steps after the warm-up
+    std::size_t allocations = 0;     // in steps after the warm-up without respawn or refresh
+    long violations = 0;
+};
+
+// The game's start-up draws: the decoration layers first, then the world.
+// The layers themselves are not needed here.
+std::unique_ptr<World> spawnArena(const RunOptions& options) {
+    std::srand(options.seed);
+    makeDecorationLayers();
+    auto world = std::make_unique<World>();
+    world->startPlayer(L"あなた", sf::Color(0, 255, 255));
+    if (options.crowded) crowd(*world);
+    return world;
+}
+
+bool anyDead(const World& world, std::vector<bool>& dead) {
+    bool any = false;
+    for (std::size_t i = 0; i < world.snakes.size(); ++i) {
+        dead[i] = !world.snakes[i]->alive;
+        any = any || dead[i];
+    }
+    return any;
+}
+
+bool anyRespawned(const World& world, const std::vector<bool>& dead) {
+    for (std::size_t i = 0; i < world.snakes.size(); ++i)
+        if (dead[i] && world.snakes[i]->alive) return true;
+    return false;
+}
+
+void recordViolations(int step, const std::vector<std::string>& found, RunTotals& totals) {
+    for (const std::string& line : found) {
+        if (totals.violations++ < ShownViolations) std::fprintf(stderr, "step %d: %s\n", step, line.c_str());
+    }
+}
+
+void runStep(World& world, const RunOptions& options, int step, InvariantChecker& checker,
+             std::vector<bool>& dead, RunTotals& totals) {
+    const PlayerInput input = options.player == PlayerMode::Auto ? autoPlayerInput(world, step) : PlayerInput();
+    const bool someDead = anyDead(world, dead);
+    const std::size_t allocationsBefore = allocationCount();
+    const auto start = std::chrono::steady_clock::now();
+    world.step(static_cast<float>(step) * 0.016666668f, input);
+    const auto end = std::chrono::steady_clock::now();
+    const std::size_t allocations = allocationCount() - allocationsBefore;
+    if (step >= options.warmup) {
+        totals.stepMicros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        const bool respawned = someDead && anyRespawned(world, dead);
+        if (!respawned && world.rankingTimer != 0.0f) totals.allocations += allocations;
+    }
+    recordViolations(step, checker.check(world), totals);
+}
+
+void printSummary(const World& world, const RunOptions& options, RunTotals& totals) {
+    const std::string dump = dumpWorld(world);
+    if (options.dump) std::fwrite(dump.data(), 1, dump.size(), stdout);
+    std::printf("steps %d\n", options.steps);
+    std::printf("median_us %.2f\n", percentile(totals.stepMicros, 0.5));
+    std::printf("p99_us %.2f\n", percentile(totals.stepMicros, 0.99));
+    std::printf("allocations %zu\n", totals.allocations);
+    std::printf("violations %ld\n", totals.violations);
+    std::printf("digest %016" PRIx64 "\n", fnv1a(dump));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto options = parseOptions(argc, argv);
+    if (!options) return 2;
+    const std::unique_ptr<World> world = spawnArena(*options);
+    InvariantChecker checker;
+    std::vector<bool> dead(world->snakes.size());
+    RunTotals totals;
+    totals.stepMicros.reserve(static_cast<std::size_t>(options->steps));
+    for (int step = 0; step < options->steps; ++step) runStep(*world, *options, step, checker, dead, totals);
+    printSummary(*world, *options, totals);
+    return totals.violations == 0 ? 0 : 1;
+}
