@@ -3,7 +3,6 @@
 #include "shell/FixedStep.h"
 #include "shell/GameFont.h"
 
-#include <SFML/Window/Event.hpp>
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Mouse.hpp>
 
@@ -16,22 +15,23 @@ const char* const Title = "Neonvine";
 Game::Game() {
     window.create(sf::VideoMode(1280, 720, 32), Title, sf::Style::Default);
     loadGameFont(font);
-    lastMousePosition = sf::Mouse::getPosition(window);
+    controls.lastMousePosition = sf::Mouse::getPosition(window);
 }
 
 void Game::run() {
+    BootScreen bootScreen(font);
     sf::Clock frameClock;
     bool windowPending = true;
     while (window.isOpen()) {
         if (windowPending) {
-            createWindow(true);
+            createWindow();
             windowPending = false;
         }
         const float frameSeconds = frameClock.restart().asSeconds();
         accumulator = accumulateFrame(accumulator, frameSeconds);
-        handleEvents();
-        if (state == GameState::Boot) {
-            bootFrame(std::min(frameSeconds, MaxFrameSeconds));
+        handleEvents(bootScreen);
+        if (controls.state == GameState::Boot) {
+            bootFrame(bootScreen, std::min(frameSeconds, MaxFrameSeconds));
             continue;
         }
         for (int steps = takeSteps(accumulator); steps > 0; --steps) fixedStep();
@@ -39,21 +39,14 @@ void Game::run() {
     }
 }
 
-void Game::createWindow(bool toFullscreen) {
-    fullscreen = toFullscreen;
-    if (fullscreen)
+void Game::createWindow() {
+    if (controls.fullscreen)
         window.create(sf::VideoMode::getDesktopMode(), Title, sf::Style::Fullscreen);
     else
         window.create(sf::VideoMode(1280, 720, 32), Title, sf::Style::Default);
     window.setVerticalSyncEnabled(true);
-    window.setMouseCursorVisible(true);
-}
-
-void Game::handleEvents() {
-    sf::Event event;
-    while (window.pollEvent(event)) {
-        if (event.type == sf::Event::Closed) window.close();
-    }
+    window.setMouseCursorVisible(controls.cursorVisible);
+    cursorShown = controls.cursorVisible;
 }
 
 void Game::fixedStep() {
@@ -69,13 +62,20 @@ PlayerInput Game::readPlayerInput() const {
     input.leftButton = sf::Mouse::isButtonPressed(sf::Mouse::Left);
     input.button0 = sf::Joystick::isButtonPressed(0, 0);
     input.button1 = sf::Joystick::isButtonPressed(0, 1);
-    input.stick = stick;
-    input.useStick = gamepadActive;
+    input.stick = controls.stick;
+    input.useStick = controls.gamepadActive;
     return input;
 }
 
-void Game::bootFrame(float) {
+void Game::bootFrame(BootScreen& bootScreen, float frameSeconds) {
+    BootInput input;
+    input.windowSize = window.getSize();
+    input.mouse = sf::Vector2f(sf::Mouse::getPosition(window));
+    input.leftButton = sf::Mouse::isButtonPressed(sf::Mouse::Left);
+    input.gamepad = readGamepad();
+    bootScreen.update(input, frameSeconds);
     window.clear(sf::Color(2, 4, 15, 255));
+    window.draw(bootScreen);
     window.display();
 }
 

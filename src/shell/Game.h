@@ -1,13 +1,13 @@
 #pragma once
 
+#include "render/BootScreen.h"
+#include "shell/Controls.h"
 #include "sim/PlayerInput.h"
 #include "sim/World.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
-
-enum class GameState { Boot, Playing };
 
 // The one object that owns the window, the font, the clocks, the world and
 // every drawing resource, and runs the frame loop.
@@ -17,11 +17,14 @@ public:
     void run();
 
 private:
-    void createWindow(bool fullscreen);
-    void handleEvents();
+    void createWindow();
+    void handleEvents(BootScreen& bootScreen);
+    void apply(const EventRequests& requests, const BootScreen& bootScreen);
+    void startPlay(const BootScreen& bootScreen);
+    void syncCursor();
     void fixedStep();
     PlayerInput readPlayerInput() const;
-    void bootFrame(float frameSeconds);
+    void bootFrame(BootScreen& bootScreen, float frameSeconds);
     void worldFrame();
     void updateHighScore();
 
@@ -30,11 +33,8 @@ private:
     World world;
     sf::Clock gameClock;
     int highScore = 0;
-    sf::Vector2i lastMousePosition;
-    bool gamepadActive = false;
 
-    GameState state = GameState::Boot;
-    bool fullscreen = true;
+    Controls controls;
+    bool cursorShown = true;  // as last set on the window
     float accumulator = 0.0f;
-    sf::Vector2f stick;
 };
