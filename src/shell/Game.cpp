@@ -3,6 +3,11 @@
 #include "shell/FixedStep.h"
 #include "shell/GameFont.h"
 
+#include "render/Minimap.h"
+#include "render/RankingBoard.h"
+#include "render/ScoreDisplay.h"
+#include "render/WorldView.h"
+
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Mouse.hpp>
 
@@ -12,9 +17,12 @@ namespace {
 const char* const Title = "Neonvine";
 }
 
-Game::Game() {
+Game::Game() : decorationLayers(makeDecorationLayers()) {
     window.create(sf::VideoMode(1280, 720, 32), Title, sf::Style::Default);
     loadGameFont(font);
+    worldPass.build();
+    arenaGrid.build();
+    snakeTexts.setupTexts(font);
     controls.lastMousePosition = sf::Mouse::getPosition(window);
 }
 
@@ -75,12 +83,23 @@ void Game::bootFrame(BootScreen& bootScreen, float frameSeconds) {
     input.gamepad = readGamepad();
     bootScreen.update(input, frameSeconds);
     window.clear(sf::Color(2, 4, 15, 255));
+    drawDecorationLayers(decorationLayers, window, sf::Vector2f(40.0f * bootScreen.time, 0.0f));
     window.draw(bootScreen);
     window.display();
 }
 
 void Game::worldFrame() {
     window.clear(sf::Color(2, 4, 10, 255));
+    const float t = gameClock.getElapsedTime().asSeconds();
+    window.setView(worldView(world.cameraCenter, world.zoom, window.getSize()));
+    drawDecorationLayers(decorationLayers, window, world.cameraCenter);
+    arenaGrid.draw(window);
+    worldPass.draw(window, world, snakeTexts, t);
+    window.setView(window.getDefaultView());
+    drawRanking(window, font, world.ranking, snakeTexts);
+    drawMinimap(window, world.snakes);
+    updateHighScore();
+    drawScore(window, font, world.player().score(), highScore);
     window.display();
 }
 

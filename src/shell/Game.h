@@ -1,6 +1,10 @@
 #pragma once
 
+#include "render/ArenaGrid.h"
+#include "render/Backdrop.h"
 #include "render/BootScreen.h"
+#include "render/SnakeTexts.h"
+#include "render/WorldPass.h"
 #include "shell/Controls.h"
 #include "sim/PlayerInput.h"
 #include "sim/World.h"
@@ -28,9 +32,14 @@ private:
     void worldFrame();
     void updateHighScore();
 
+    // First: its hexagons are the first rand() draws, before the world's.
+    std::vector<DecorationLayer> decorationLayers;
     sf::RenderWindow window;
     sf::Font font;
     World world;
+    ArenaGrid arenaGrid;
+    WorldPass worldPass;
+    SnakeTexts snakeTexts;
     sf::Clock gameClock;
     int highScore = 0;
 

@@ -1,0 +1,13 @@
+#include "render/DiscTemplate.h"
+
+#include <cmath>
+
+sf::VertexArray makeDiscTemplate() {
+    sf::VertexArray disc(sf::TriangleFan);
+    disc.append(sf::Vertex(sf::Vector2f(0.0f, 0.0f), sf::Color::White));
+    for (int i = 0; i <= DiscSlices; ++i) {
+        const float a = 2.0f * static_cast<float>(i) * 3.1415927f / 24.0f;
+        disc.append(sf::Vertex(sf::Vector2f(std::cos(a), std::sin(a)), sf::Color::White));
+    }
+    return disc;
+}
