@@ -1,0 +1,174 @@
+#include "../TestWorld.h"
+#include "render/Backdrop.h"
+#include "render/GlowTexture.h"
+#include "render/RankingBoard.h"
+#include "render/ScoreDisplay.h"
+#include "render/SnakeTexts.h"
+#include "render/WorldPass.h"
+#include "shell/GameFont.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+using PixelTest = std::function<bool(sf::Color)>;
+
+// The rightmost column of a box in which some pixel passes the test, or -1.
+int rightmost(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
+    for (int x = box.left + box.width - 1; x >= box.left; --x)
+        for (int y = box.top; y < box.top + box.height; ++y)
+            if (test(image.getPixel(x, y))) return x;
+    return -1;
+}
+
+int count(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
+    int n = 0;
+    for (int x = box.left; x < box.left + box.width; ++x)
+        for (int y = box.top; y < box.top + box.height; ++y) n += test(image.getPixel(x, y));
+    return n;
+}
+
+bool near(sf::Color c, sf::Color expected) {
+    return std::abs(c.r - expected.r) <= 2 && std::abs(c.g - expected.g) <= 2 && std::abs(c.b - expected.b) <= 2;
+}
+
+bool gold(sf::Color c) { return c.r > 200 && c.g > 150 && c.b < 80; }
+bool white(sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; }
+
+struct Canvas {
+    Canvas(unsigned width, unsigned height) { target.create(width, height); }
+    sf::Image finish() {
+        target.display();
+        return target.getTexture().copyToImage();
+    }
+    sf::RenderTexture target;
+};
+
+struct WithFont : ::testing::Test {
+    WithFont() {
+        loadGameFont(font);
+        std::srand(5);
+    }
+    sf::Font font;
+};
+
+}  // namespace
+
+TEST(GlowTexture, FadesFromABrightCoreToATransparentEdge) {
+    sf::Texture glow;
+    buildGlowTexture(glow);
+    ASSERT_EQ(glow.getSize(), sf::Vector2u(128, 128));
+    const sf::Image image = glow.copyToImage();
+    EXPECT_EQ(image.getPixel(0, 0).a, 0);
+    EXPECT_EQ(image.getPixel(127, 127).a, 0);
+    EXPECT_EQ(image.getPixel(64, 1).a, 20);  // only the outermost disc
+    EXPECT_GE(image.getPixel(64, 64).a, 240);
+    EXPECT_GT(image.getPixel(64, 40).a, image.getPixel(64, 20).a);
+    EXPECT_EQ(image.getPixel(64, 64).r, image.getPixel(64, 64).b);  // no tint
+}
+
+TEST(Backdrop, LayersAddOntoTheFrameShiftedByTheirParallax) {
+    std::vector<DecorationLayer> layers(1);
+    layers[0].parallax = 0.5f;
+    layers[0].vertices.setPrimitiveType(sf::Triangles);
+    const sf::Color green(0, 100, 0, 255);
+    layers[0].vertices.append(sf::Vertex({100.0f, 100.0f}, green));
+    layers[0].vertices.append(sf::Vertex({140.0f, 100.0f}, green));
+    layers[0].vertices.append(sf::Vertex({100.0f, 140.0f}, green));
+    Canvas canvas(200, 200);
+    canvas.target.clear(sf::Color(50, 0, 0));
+    drawDecorationLayers(layers, canvas.target, sf::Vector2f(100.0f, -40.0f));
+    const sf::Image image = canvas.finish();
+    EXPECT_EQ(image.getPixel(55, 125), sf::Color(50, 100, 0));
+    EXPECT_EQ(image.getPixel(105, 125), sf::Color(50, 0, 0));
+}
+
+TEST_F(WithFont, ScoreAtTheLeftAndHighScoreRightAlignedWhateverItsDigits) {
+    int ends[2];
+    const int highScores[2] = {0, 1230};
+    for (int i = 0; i < 2; ++i) {
+        Canvas canvas(1280, 720);
+        canvas.target.clear(sf::Color(2, 4, 10));
+        drawScore(canvas.target, font, 57, highScores[i]);
+        const sf::Image image = canvas.finish();
+        EXPECT_GT(count(image, {30, 30, 300, 60}, [](sf::Color c) { return c.r < 60 && c.g > 200 && c.b > 200; }),
+                  100);
+        ends[i] = rightmost(image, {640, 20, 640, 80}, gold);
+    }
+    EXPECT_EQ(ends[0], ends[1]);
+    EXPECT_GE(ends[0], 1240);
+    EXPECT_LE(ends[0], 1252);
+}
+
+TEST_F(WithFont, RankingRowsShowPlaceNameInColourAndRightAlignedScores) {
+    World world;
+    SnakeTexts texts;
+    texts.setupTexts(font);
+    Snake& first = *world.snakes[3];
+    Snake& second = *world.snakes[7];
+    first.color = sf::Color(255, 40, 40);
+    first.shownScore = 12340.0f;
+    second.shownScore = 50.0f;
+    const std::vector<const Snake*> ranking = {&first, &second};
+
+    Canvas canvas(1280, 720);
+    canvas.target.clear(sf::Color::Black);
+    drawRanking(canvas.target, font, ranking, texts);
+    const sf::Image image = canvas.finish();
+    // Panel fill over black, outline just outside its left edge.
+    EXPECT_TRUE(near(image.getPixel(945, 460), sf::Color(14, 14, 21)));
+    EXPECT_TRUE(near(image.getPixel(934, 300), sf::Color(78, 78, 117)));
+    EXPECT_EQ(image.getPixel(931, 300), sf::Color::Black);
+    EXPECT_GT(count(image, {1000, 135, 150, 30}, [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 60; }),
+              50)
+        << "the yellow title";
+    EXPECT_EQ(texts.rankText(first).getString(), "1. " + sf::String(first.name));
+    EXPECT_GT(count(image, {945, 180, 200, 24}, [](sf::Color c) { return c.r > 200 && c.g < 80; }), 20);
+    const int firstEnd = rightmost(image, {1100, 180, 155, 24}, white);
+    const int secondEnd = rightmost(image, {1100, 207, 155, 24}, white);
+    // Glyphs at fractional offsets round a pixel either way.
+    EXPECT_NEAR(firstEnd, secondEnd, 2);
+    EXPECT_NEAR(firstEnd, 1240, 3);
+}
+
+TEST_F(WithFont, WorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {
+    World world;
+    quieten(world);
+    Snake& snake = world.player();
+    snake.color = sf::Color(200, 50, 50);
+    place(snake, {0.0f, 0.0f}, 0.0f, 80.0f, 1);
+    world.addPellet({0.0f, 0.0f}, 10.0f, sf::Color(0, 255, 0), false);
+    world.rebuildPelletGrid();
+    world.particles.push_back(Particle{{-8.0f, 0.0f}, {0.0f, 0.0f}, sf::Color(0, 0, 255), 1.0f});
+    world.zoom = 2.0f;
+    WorldPass pass;
+    pass.build();
+    SnakeTexts texts;
+    texts.setupTexts(font);
+
+    Canvas canvas(400, 400);
+    canvas.target.clear(sf::Color(2, 4, 10));
+    canvas.target.setView(sf::View({0.0f, 0.0f}, {200.0f, 200.0f}));
+    pass.draw(canvas.target, world, texts, 0.0f);
+    const sf::Image image = canvas.finish();
+    const auto at = [&](float x, float y) { return image.getPixel(200 + int(2 * x), 200 + int(2 * y)); };
+
+    // The body covers the pellet under it; the glow shows around the body.
+    const sf::Color centre = at(0.0f, 0.0f);
+    EXPECT_NEAR(centre.r, 130, 6);
+    EXPECT_NEAR(centre.g, 32, 6);
+    EXPECT_GT(at(0.0f, -26.0f).g, 40);
+    // The shadow darkens the glow down and to the right only.
+    EXPECT_LT(at(18.0f, 14.0f).g + 20, at(-18.0f, -14.0f).g);
+    // The spark lies on the body, the eye whites on both.
+    EXPECT_EQ(at(-8.0f, 0.0f), sf::Color(0, 0, 255));
+    EXPECT_TRUE(white(at(3.5f, -7.7f)));
+    EXPECT_TRUE(white(at(3.5f, 7.7f)));
+    // The label stands above the head, 18 pixels high, whatever the zoom.
+    EXPECT_GT(count(image, {150, 105, 100, 40}, white), 30);
+    EXPECT_EQ(count(image, {150, 250, 100, 100}, white), 0);
+}
