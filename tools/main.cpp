@@ -42,18 +42,11 @@ std::unique_ptr<World> spawnArena(const RunOptions& options) {
     return world;
 }
 
-bool anyDead(const World& world, std::vector<bool>& dead) {
-    bool any = false;
-    for (std::size_t i = 0; i < world.snakes.size(); ++i) {
-        dead[i] = !world.snakes[i]->alive;
-        any = any || dead[i];
-    }
-    return any;
-}
-
-bool anyRespawned(const World& world, const std::vector<bool>& dead) {
-    for (std::size_t i = 0; i < world.snakes.size(); ++i)
-        if (dead[i] && world.snakes[i]->alive) return true;
+// Whether a dead snake's timer runs out in the coming step. Checked before
+// the step, since a snake may respawn and die again within it.
+bool respawnDue(const World& world) {
+    for (const auto& snake : world.snakes)
+        if (!snake->alive && snake->respawnTimer - StepSeconds <= 0.0f) return true;
     return false;
 }
 
@@ -63,10 +56,9 @@ void recordViolations(int step, const std::vector<std::string>& found, RunTotals
     }
 }
 
-void runStep(World& world, const RunOptions& options, int step, InvariantChecker& checker,
-             std::vector<bool>& dead, RunTotals& totals) {
+void runStep(World& world, const RunOptions& options, int step, InvariantChecker& checker, RunTotals& totals) {
     const PlayerInput input = options.player == PlayerMode::Auto ? autoPlayerInput(world, step) : PlayerInput();
-    const bool someDead = anyDead(world, dead);
+    const bool respawning = respawnDue(world);
     const std::size_t allocationsBefore = allocationCount();
     const auto start = std::chrono::steady_clock::now();
     world.step(static_cast<float>(step) * 0.016666668f, input);
@@ -74,8 +66,7 @@ void runStep(World& world, const RunOptions& options, int step, InvariantChecker
     const std::size_t allocations = allocationCount() - allocationsBefore;
     if (step >= options.warmup) {
         totals.stepMicros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
-        const bool respawned = someDead && anyRespawned(world, dead);
-        if (!respawned && world.rankingTimer != 0.0f) totals.allocations += allocations;
+        if (!respawning && world.rankingTimer != 0.0f) totals.allocations += allocations;
     }
     recordViolations(step, checker.check(world), totals);
 }
@@ -98,10 +89,9 @@ int main(int argc, char** argv) {
     if (!options) return 2;
     const std::unique_ptr<World> world = spawnArena(*options);
     InvariantChecker checker;
-    std::vector<bool> dead(world->snakes.size());
     RunTotals totals;
     totals.stepMicros.reserve(static_cast<std::size_t>(options->steps));
-    for (int step = 0; step < options->steps; ++step) runStep(*world, *options, step, checker, dead, totals);
+    for (int step = 0; step < options->steps; ++step) runStep(*world, *options, step, checker, totals);
     printSummary(*world, *options, totals);
     return totals.violations == 0 ? 0 : 1;
 }
