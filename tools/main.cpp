@@ -61,7 +61,7 @@ void runStep(World& world, const RunOptions& options, int step, InvariantChecker
     const bool respawning = respawnDue(world);
     const std::size_t allocationsBefore = allocationCount();
     const auto start = std::chrono::steady_clock::now();
-    world.step(static_cast<float>(step) * 0.016666668f, input);
+    world.step(static_cast<float>(step) * StepSeconds, input);
     const auto end = std::chrono::steady_clock::now();
     const std::size_t allocations = allocationCount() - allocationsBefore;
     if (step >= options.warmup) {
