@@ -1,0 +1,180 @@
+#include "render/BootScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::vector<sf::CircleShape> makeSwatches() {
+    std::vector<sf::CircleShape> swatches(18, sf::CircleShape(22.0f, 32));
+    return swatches;
+}
+
+BootInput pointerAt(float x, float y, bool held = false) {
+    BootInput input;
+    input.windowSize = {1280, 720};
+    input.mouse = {x, y};
+    input.leftButton = held;
+    return input;
+}
+
+GamepadReading pad(float x, float y, float povX = 0.0f, float povY = 0.0f) {
+    GamepadReading reading;
+    reading.connected = true;
+    reading.x = x;
+    reading.y = y;
+    reading.povX = povX;
+    reading.povY = povY;
+    return reading;
+}
+
+}  // namespace
+
+TEST(BootScreen, SwatchesLieInTwoRowsOfNineAroundTheCentre) {
+    auto swatches = makeSwatches();
+    int colorIndex = 0;
+    updateSwatches(swatches, colorIndex, pointerAt(-100.0f, -100.0f), 0.0f);
+    EXPECT_EQ(swatches[0].getPosition(), sf::Vector2f(340.0f, 550.0f));
+    EXPECT_EQ(swatches[8].getPosition(), sf::Vector2f(940.0f, 550.0f));
+    EXPECT_EQ(swatches[9].getPosition(), sf::Vector2f(340.0f, 615.0f));
+    EXPECT_EQ(swatches[13].getPosition(), sf::Vector2f(640.0f, 615.0f));
+    // The chosen one pulses with a white ring; the others are plain.
+    EXPECT_FLOAT_EQ(swatches[0].getScale().x, 1.3f);
+    EXPECT_EQ(swatches[0].getOutlineThickness(), 4.0f);
+    EXPECT_EQ(swatches[0].getOutlineColor(), sf::Color::White);
+    EXPECT_EQ(swatches[1].getScale(), sf::Vector2f(1.0f, 1.0f));
+    EXPECT_EQ(swatches[1].getOutlineThickness(), 0.0f);
+}
+
+TEST(BootScreen, HoverGrowsASwatchAndHoldingTheButtonChoosesIt) {
+    auto swatches = makeSwatches();
+    int colorIndex = 7;
+    updateSwatches(swatches, colorIndex, pointerAt(640.0f, 550.0f), 0.0f);  // over swatch 4
+    EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
+    EXPECT_EQ(colorIndex, 7);
+
+    // Swatch 4's grown bounds reach x = 665.3; at 664 only the scale keeps it hovered.
+    updateSwatches(swatches, colorIndex, pointerAt(664.0f, 550.0f), 0.0f);
+    EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
+    updateSwatches(swatches, colorIndex, pointerAt(700.0f, 550.0f), 0.0f);
+    EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.0f, 1.0f));
+
+    // A click on swatch 2 is seen by the later swatches of the same update:
+    // 7 loses its ring at once, 2 gains it from the next update on.
+    updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f, true), 0.0f);
+    EXPECT_EQ(colorIndex, 2);
+    EXPECT_EQ(swatches[7].getOutlineThickness(), 0.0f);
+    EXPECT_EQ(swatches[7].getScale(), sf::Vector2f(1.0f, 1.0f));
+    EXPECT_EQ(swatches[2].getOutlineThickness(), 0.0f);
+    updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f, true), 0.0f);
+    EXPECT_EQ(swatches[2].getOutlineThickness(), 4.0f);
+    EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.3f);
+
+    // The pointer over the chosen swatch leaves its pulse alone.
+    updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f), 0.15707964f);
+    EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.4f);
+}
+
+TEST(BootScreen, SwatchBoundsAreHalfOpen) {
+    auto swatches = makeSwatches();
+    int colorIndex = 17;
+    updateSwatches(swatches, colorIndex, pointerAt(-100.0f, -100.0f), 0.0f);
+    BootInput left = pointerAt(318.0f, 550.0f, true);
+    updateSwatches(swatches, colorIndex, left, 0.0f);
+    EXPECT_EQ(colorIndex, 0);
+    colorIndex = 17;
+    updateSwatches(swatches, colorIndex, pointerAt(-100.0f, -100.0f), 0.0f);
+    updateSwatches(swatches, colorIndex, pointerAt(362.0f, 550.0f, true), 0.0f);
+    EXPECT_EQ(colorIndex, 17);
+}
+
+TEST(BootScreen, OnePadPushStepsTheColourOnceUntilThePadRests) {
+    int colorIndex = 17;
+    bool latched = false;
+    chooseColorWithGamepad(pad(50.0f, 0.0f), colorIndex, latched);
+    EXPECT_EQ(colorIndex, 17);
+    EXPECT_FALSE(latched);
+
+    chooseColorWithGamepad(pad(51.0f, 0.0f), colorIndex, latched);
+    EXPECT_EQ(colorIndex, 0);
+    EXPECT_TRUE(latched);
+    for (int frame = 0; frame < 30; ++frame) chooseColorWithGamepad(pad(100.0f, 0.0f), colorIndex, latched);
+    EXPECT_EQ(colorIndex, 0);
+
+    // Every axis must come strictly inside +-10.
+    chooseColorWithGamepad(pad(9.0f, -9.0f, 0.0f, 10.0f), colorIndex, latched);
+    EXPECT_TRUE(latched);
+    chooseColorWithGamepad(pad(9.0f, -9.0f, -9.9f, 9.9f), colorIndex, latched);
+    EXPECT_FALSE(latched);
+    EXPECT_EQ(colorIndex, 0);
+
+    chooseColorWithGamepad(pad(0.0f, 0.0f, -100.0f, 0.0f), colorIndex, latched);
+    EXPECT_EQ(colorIndex, 17);
+}
+
+TEST(BootScreen, DiagonalsCountAsSidewaysAndVerticalPushesChangeRow) {
+    struct Push {
+        GamepadReading reading;
+        int from;
+        int to;
+    };
+    const Push pushes[] = {
+        {pad(60.0f, 60.0f), 4, 5},      {pad(-60.0f, -60.0f), 4, 3},        {pad(0.0f, 51.0f), 3, 12},
+        {pad(0.0f, -51.0f), 12, 3},     {pad(0.0f, 0.0f, 0.0f, 100.0f), 17, 8},
+        {pad(0.0f, 0.0f, 100.0f), 8, 9}, {pad(-60.0f, 0.0f, 60.0f), 8, 9},
+    };
+    for (const Push& push : pushes) {
+        int colorIndex = push.from;
+        bool latched = false;
+        chooseColorWithGamepad(push.reading, colorIndex, latched);
+        EXPECT_EQ(colorIndex, push.to) << "from " << push.from;
+        EXPECT_TRUE(latched);
+    }
+}
+
+TEST(BootScreen, StarsDrawXThenYThenDepthAndRestartFarAway) {
+    std::srand(7);
+    const int x0 = std::rand() % 2000 - 1000, y0 = std::rand() % 2000 - 1000, z0 = std::rand() % 1000;
+    const int x1 = std::rand() % 2000 - 1000;
+    std::srand(7);
+    std::vector<Star> stars = makeStars(2);
+    EXPECT_EQ(stars[0].x, static_cast<float>(x0));
+    EXPECT_EQ(stars[0].y, static_cast<float>(y0));
+    EXPECT_EQ(stars[0].z, static_cast<float>(z0));
+    EXPECT_EQ(stars[0].previousZ, stars[0].z);
+    EXPECT_EQ(stars[1].x, static_cast<float>(x1));
+    EXPECT_EQ(stars.size(), 2u);
+
+    stars = {{10.0f, 20.0f, 0.0f, 0.0f}, {10.0f, 20.0f, 15.5f, 15.5f}, {-5.0f, 5.0f, 500.0f, 500.0f}};
+    std::srand(11);
+    const int rx = std::rand() % 2000 - 1000, ry = std::rand() % 2000 - 1000;
+    std::srand(11);
+    updateStars(stars, 15.0f);
+    EXPECT_EQ(stars[0].z, 1000.0f);
+    EXPECT_EQ(stars[0].previousZ, 1000.0f);
+    EXPECT_EQ(stars[0].x, static_cast<float>(rx));
+    EXPECT_EQ(stars[0].y, static_cast<float>(ry));
+    EXPECT_EQ(stars[1].z, 0.5f);
+    EXPECT_EQ(stars[1].previousZ, 15.5f);
+    EXPECT_EQ(stars[2].z, 485.0f);
+    EXPECT_EQ(stars[2].previousZ, 500.0f);
+}
+
+TEST(BootScreen, StarsStreakTowardTheViewerInTheChosenColour) {
+    const std::vector<Star> stars = {{100.0f, -50.0f, 400.0f, 415.0f}, {300.0f, 200.0f, 1000.0f, 1000.0f}};
+    sf::VertexArray lines(sf::Lines);
+    buildStarLines(stars, sf::Color(255, 20, 147), {640.0f, 360.0f}, lines);
+    ASSERT_EQ(lines.getVertexCount(), 4u);
+    EXPECT_FLOAT_EQ(lines[0].position.x, 400.0f / 415.0f * 100.0f + 640.0f);
+    EXPECT_FLOAT_EQ(lines[0].position.y, 400.0f / 415.0f * -50.0f + 360.0f);
+    EXPECT_EQ(lines[1].position, sf::Vector2f(740.0f, 310.0f));
+    EXPECT_EQ(lines[1].color, sf::Color(255, 20, 147, 153));
+    EXPECT_EQ(lines[0].color, lines[1].color);
+    // A star just restarted far away is an invisible point.
+    EXPECT_EQ(lines[2].position, lines[3].position);
+    EXPECT_EQ(lines[3].color.a, 0);
+
+    buildStarLines(stars, sf::Color::White, {0.0f, 0.0f}, lines);
+    EXPECT_EQ(lines.getVertexCount(), 4u);
+}

@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# The title screen as a person uses it: type and erase, pick colours with the
+# arrows and the mouse, start, come back with the name kept, switch to a
+# window and back, and quit with Escape.
+source "$(dirname "$0")/lib.sh"
+
+PALETTE=("0 255 255" "57 255 20" "255 0 255" "255 255 50" "255 20 147" "138 43 226"
+         "255 69 0" "0 255 127" "255 255 255" "173 216 230" "240 128 128" "144 238 144"
+         "192 192 192" "218 165 32" "72 61 139" "255 218 185" "0 128 128" "128 0 0")
+W=1600
+H=900
+
+# swatch_center I: sets SX, SY to the centre of swatch I on the fullscreen title.
+swatch_center() {
+  SX=$((W / 2 - 300 + 75 * ($1 % 9)))
+  SY=$((550 + 65 * ($1 / 9)))
+}
+
+# region X Y WIDTH HEIGHT: that box of the last screenshot as lines "x y r g b".
+region() {
+  convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
+    awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
+}
+
+# pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet
+# an awk condition on r, g and b.
+pixels_where() {
+  region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"
+}
+
+# read_swatches: from the last screenshot sets SHOWN, the number of swatch
+# centres in their palette colour, and CHOSEN, the swatches wearing the white
+# ring of the chosen colour. The pulse moves the ring between 26 and 36
+# pixels from the centre; it is looked for on the side away from the other
+# row, which a chosen neighbour's ring may reach.
+read_swatches() {
+  local result
+  result="$(region $((W / 2 - 340)) 510 680 145 | awk -v palette="${PALETTE[*]}" -v left=$((W / 2 - 300)) '
+    BEGIN { split(palette, p, " ") }
+    {
+      i = ($1 - left) / 75
+      if (i != int(i) || i < 0 || i > 8) next
+      if ($2 == 550 || $2 == 615) {
+        k = i + ($2 == 615 ? 9 : 0)
+        if ($3 == p[3 * k + 1] && $4 == p[3 * k + 2] && $5 == p[3 * k + 3]) shown++
+      }
+      white = $3 == 255 && $4 == 255 && $5 == 255
+      if (white && $2 >= 513 && $2 <= 524) ring[i] = 1
+      if (white && $2 >= 641 && $2 <= 652) ring[i + 9] = 1
+    }
+    END {
+      printf "%d", shown
+      for (k = 0; k < 18; k++) if (k in ring) printf " %d", k
+      print ""
+    }')"
+  SHOWN="${result%% *}"
+  CHOSEN="$(echo "${result#"$SHOWN"}" | xargs)"
+  [ -n "$CHOSEN" ] || CHOSEN=none
+}
+
+expect_chosen() {
+  read_swatches
+  [ "$CHOSEN" = "$2" ] || fail "$1: the chosen swatch is $CHOSEN, not $2"
+}
+
+# title_outline: pixels of the title's cyan outline.
+title_outline() {
+  pixels_where $((W / 2 - 320)) 120 640 130 'r < 60 && g > 90 && b > 90 && g - b < 30 && b - g < 30'
+}
+
+# name_ink: white pixels of the name label above the blinking cursor, which
+# sits below the baseline.
+name_ink() {
+  shot name
+  pixels_where $((W / 2 - 300)) 360 600 62 'r > 200 && g > 200 && b > 200'
+}
+
+# near A B: A is within a tenth of B (the cursor's blink moves the centred
+# name by a pixel or two, which changes its edges a little).
+near() {
+  [ $(($1 - $2)) -le $(($2 / 10)) ] && [ $(($2 - $1)) -le $(($2 / 10)) ]
+}
+
+expect_title() {
+  shot "$1"
+  read_swatches
+  [ "$SHOWN" -eq 18 ] || fail "$1: only $SHOWN swatches are shown"
+  [ "$(title_outline)" -gt 500 ] || fail "$1: no cyan title outline"
+}
+
+expect_play() {
+  shot "$1"
+  read_swatches
+  [ "$SHOWN" -le 2 ] || fail "$1: the title screen is still shown"
+  [ "$(title_outline)" -lt 200 ] || fail "$1: the title is still drawn"
+}
+
+key() {
+  xdotool key --delay 60 "$@"
+  sleep 0.4
+}
+
+start_game ${W}x${H}x24
+xdotool mousemove $((W / 2)) 200
+
+expect_title start
+expect_chosen start 0
+default_ink="$(name_ink)"
+
+key BackSpace BackSpace BackSpace
+[ "$(name_ink)" -eq 0 ] || fail "the erased name still shows"
+xdotool type --delay 60 'Kaiz'
+sleep 0.3
+kaiz_ink="$(name_ink)"
+key BackSpace
+kai_ink="$(name_ink)"
+[ "$kai_ink" -gt 0 ] && ! near "$kai_ink" "$kaiz_ink" && [ "$kai_ink" -lt "$kaiz_ink" ] ||
+  fail "erasing did not shorten the name ($kaiz_ink, then $kai_ink)"
+! near "$kai_ink" "$default_ink" || fail "the typed name looks like the default ($kai_ink, $default_ink)"
+
+key Left
+shot left
+expect_chosen "Left from 0" 17
+key Right Right Down
+shot arrows
+expect_chosen "Left, Right, Right, Down" 10
+
+# A click on a swatch chooses it and stays on the title. The screen sees the
+# button held, as a person's click lasts a few frames.
+swatch_center 4
+xdotool mousemove "$SX" "$SY" mousedown 1
+sleep 0.3
+xdotool mouseup 1 mousemove $((W / 2)) 200
+sleep 0.3
+expect_title clicked
+expect_chosen "a click on swatch 4" 4
+key Right
+shot right
+expect_chosen "Right from 4" 5
+
+key Return
+expect_play play
+key Escape
+expect_title back
+expect_chosen "back on the title" 5
+back_ink="$(name_ink)"
+near "$back_ink" "$kai_ink" || fail "back on the title the name is not the typed one ($back_ink, not $kai_ink)"
+
+# A click off the swatches starts play too.
+xdotool mousemove $((W / 2)) 820 click 1
+sleep 0.5
+expect_play clicked-play
+key Escape
+expect_title back-again
+
+key F11
+current_window
+[ "$(window_size)" = "1280x720" ] || fail "F11 gave a window of $(window_size), not 1280x720"
+key F11
+current_window
+[ "$(window_size)" = "${W}x${H}" ] || fail "F11 again gave $(window_size), not the whole screen"
+expect_title fullscreen-again
+
+key Escape
+expect_clean_exit
+echo "title: ok (name ink: default $default_ink, Kaiz $kaiz_ink, Kai $kai_ink, back $back_ink)"
