@@ -1,4 +1,3 @@
-#include "../TestWorld.h"
 #include "render/Backdrop.h"
 #include "render/GlowTexture.h"
 #include "render/RankingBoard.h"
@@ -6,6 +5,7 @@
 #include "render/SnakeTexts.h"
 #include "render/WorldPass.h"
 #include "shell/GameFont.h"
+#include "sim/World.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <gtest/gtest.h>
@@ -38,6 +38,21 @@ bool near(sf::Color c, sf::Color expected) {
 
 bool gold(sf::Color c) { return c.r > 200 && c.g > 150 && c.b < 80; }
 bool white(sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; }
+
+// Only the player, a one-point snake at the origin heading right; no
+// pellets, no sparks.
+void keepOnlyThePlayer(World& world) {
+    for (const auto& snake : world.snakes) snake->alive = false;
+    for (Pellet& pellet : world.pellets) pellet.isFree = true;
+    world.particles.clear();
+    Snake& player = world.player();
+    player.alive = true;
+    player.heading = 0.0f;
+    player.targetHeading = 0.0f;
+    player.pointCount = 1;
+    player.points[0] = sf::Vector2f(0.0f, 0.0f);
+    player.updateBounds();
+}
 
 struct Canvas {
     Canvas(unsigned width, unsigned height) { target.create(width, height); }
@@ -137,10 +152,8 @@ TEST_F(WithFont, RankingRowsShowPlaceNameInColourAndRightAlignedScores) {
 
 TEST_F(WithFont, WorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {
     World world;
-    quieten(world);
-    Snake& snake = world.player();
-    snake.color = sf::Color(200, 50, 50);
-    place(snake, {0.0f, 0.0f}, 0.0f, 80.0f, 1);
+    keepOnlyThePlayer(world);
+    world.player().color = sf::Color(200, 50, 50);
     world.addPellet({0.0f, 0.0f}, 10.0f, sf::Color(0, 255, 0), false);
     world.rebuildPelletGrid();
     world.particles.push_back(Particle{{-8.0f, 0.0f}, {0.0f, 0.0f}, sf::Color(0, 0, 255), 1.0f});
