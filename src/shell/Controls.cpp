@@ -18,14 +18,12 @@ bool isPrintable(sf::Uint32 character) {
     return character >= 32 && character != 127 && !(character >= 0x80 && character <= 0x9F);
 }
 
-void startPlay(Controls& controls, EventRequests& requests) {
+// Play needs a name to give the snake.
+void startPlay(Controls& controls, const std::wstring& name, EventRequests& requests) {
+    if (name.empty()) return;
     requests.startPlay = true;
     controls.state = GameState::Playing;
     if (!controls.gamepadActive) controls.cursorVisible = false;
-}
-
-void startPlayWithName(Controls& controls, const std::wstring& name, EventRequests& requests) {
-    if (!name.empty()) startPlay(controls, requests);
 }
 
 void toggleFullscreen(Controls& controls, EventRequests& requests) {
@@ -41,7 +39,7 @@ void handleBootKey(sf::Keyboard::Key key, Controls& controls, NameAndColor choic
     case sf::Keyboard::Right: choice.colorIndex = stepColor(choice.colorIndex, NextColor); break;
     case sf::Keyboard::Up:
     case sf::Keyboard::Down: choice.colorIndex = stepColor(choice.colorIndex, OtherRowColor); break;
-    case sf::Keyboard::Enter: startPlayWithName(controls, choice.name, requests); break;
+    case sf::Keyboard::Enter: startPlay(controls, choice.name, requests); break;
     default: break;
     }
 }
@@ -54,11 +52,11 @@ void handleBootEvent(const sf::Event& event, bool pointerOnSwatch, Controls& con
     case sf::Event::MouseButtonPressed:
         // A click on a swatch picks a colour in the title screen's update.
         if (event.mouseButton.button == sf::Mouse::Left && !pointerOnSwatch)
-            startPlayWithName(controls, choice.name, requests);
+            startPlay(controls, choice.name, requests);
         break;
     case sf::Event::JoystickButtonPressed:
         if (event.joystickButton.button > 1) break;
-        startPlayWithName(controls, choice.name, requests);
+        startPlay(controls, choice.name, requests);
         controls.cursorVisible = false;
         break;
     default: break;
