@@ -76,19 +76,6 @@ TEST(BootScreen, HoverGrowsASwatchAndHoldingTheButtonChoosesIt) {
     EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.4f);
 }
 
-TEST(BootScreen, SwatchBoundsAreHalfOpen) {
-    auto swatches = makeSwatches();
-    int colorIndex = 17;
-    updateSwatches(swatches, colorIndex, pointerAt(-100.0f, -100.0f), 0.0f);
-    BootInput left = pointerAt(318.0f, 550.0f, true);
-    updateSwatches(swatches, colorIndex, left, 0.0f);
-    EXPECT_EQ(colorIndex, 0);
-    colorIndex = 17;
-    updateSwatches(swatches, colorIndex, pointerAt(-100.0f, -100.0f), 0.0f);
-    updateSwatches(swatches, colorIndex, pointerAt(362.0f, 550.0f, true), 0.0f);
-    EXPECT_EQ(colorIndex, 17);
-}
-
 TEST(BootScreen, OnePadPushStepsTheColourOnceUntilThePadRests) {
     int colorIndex = 17;
     bool latched = false;
