@@ -34,7 +34,10 @@ start_game() {
     sleep 0.05
   done
   [ -n "$WINDOW" ] || fail "no window named Neonvine"
+  # On a screen of the windowed size the first window matches too; the
+  # first frame replaces it by the fullscreen one.
   sleep 0.5
+  current_window
 }
 
 # The newest window named Neonvine (a recreated window gets a new id).
