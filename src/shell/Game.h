@@ -5,8 +5,7 @@
 #include "render/BootScreen.h"
 #include "render/SnakeTexts.h"
 #include "render/WorldPass.h"
-#include "shell/Controls.h"
-#include "sim/PlayerInput.h"
+#include "shell/FrameLoop.h"
 #include "sim/World.h"
 
 #include <SFML/Graphics/Font.hpp>
@@ -21,14 +20,7 @@ public:
     void run();
 
 private:
-    void createWindow();
-    void handleEvents(BootScreen& bootScreen);
-    void apply(const EventRequests& requests, const BootScreen& bootScreen);
-    void startPlay(const BootScreen& bootScreen);
-    void syncCursor();
-    void fixedStep();
-    PlayerInput readPlayerInput() const;
-    void bootFrame(BootScreen& bootScreen, float frameSeconds);
+    void bootFrame(const BootScreen& bootScreen);
     void worldFrame();
     void updateHighScore();
 
@@ -42,8 +34,5 @@ private:
     SnakeTexts snakeTexts;
     sf::Clock gameClock;
     int highScore = 0;
-
-    Controls controls;
-    bool cursorShown = true;  // as last set on the window
-    float accumulator = 0.0f;
+    FrameLoop frameLoop{world};
 };

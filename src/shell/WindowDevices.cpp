@@ -1,0 +1,57 @@
+#include "shell/WindowDevices.h"
+
+#include "shell/Controls.h"
+
+#include <SFML/Window/Joystick.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+WindowDevices::WindowDevices(sf::RenderWindow& window, const sf::Clock& gameClock)
+    : window(window), gameClock(gameClock) {}
+
+bool WindowDevices::pollEvent(sf::Event& event) {
+    return window.pollEvent(event);
+}
+
+sf::Vector2i WindowDevices::mousePosition() {
+    return sf::Mouse::getPosition(window);
+}
+
+bool WindowDevices::leftButtonHeld() {
+    return sf::Mouse::isButtonPressed(sf::Mouse::Left);
+}
+
+GamepadReading WindowDevices::gamepad() {
+    return readGamepad();
+}
+
+bool WindowDevices::gamepadButtonHeld(unsigned int button) {
+    return sf::Joystick::isButtonPressed(0, button);
+}
+
+sf::Vector2u WindowDevices::windowSize() {
+    return window.getSize();
+}
+
+float WindowDevices::gameSeconds() {
+    return gameClock.getElapsedTime().asSeconds();
+}
+
+void WindowDevices::closeWindow() {
+    window.close();
+}
+
+void WindowDevices::recreateWindow(const Controls& controls) {
+    if (controls.fullscreen)
+        window.create(sf::VideoMode::getDesktopMode(), WindowTitle, sf::Style::Fullscreen);
+    else
+        window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
+    window.setVerticalSyncEnabled(true);
+    window.setMouseCursorVisible(controls.cursorVisible);
+    cursorShown = controls.cursorVisible;
+}
+
+void WindowDevices::showCursor(bool visible) {
+    if (visible == cursorShown) return;
+    window.setMouseCursorVisible(visible);
+    cursorShown = visible;
+}
