@@ -16,7 +16,8 @@ protected:
     }
 
     void addBody(SegmentGrid& grid, const Snake& owner, sf::Vector2f a) {
-        grid[cellOf(a.x, a.y).index()].push_back(SegmentEntry{a, a, &owner});
+        grid.add(cellOf(a.x, a.y).index(), a, a, &owner);
+        grid.finish();
     }
     // A body point at the given distance and angle from the bot's head.
     void addBodyAt(SegmentGrid& grid, const Snake& owner, float distance, float angle) {
@@ -28,8 +29,8 @@ protected:
         pellets[cellOf(at.x, at.y).index()].push_back(&food.back());
     }
     void clear() {
-        for (auto* grid : {&bots, &players})
-            for (auto& cell : *grid) cell.clear();
+        bots.clear();
+        players.clear();
         for (auto& cell : pellets) cell.clear();
         food.clear();
     }
@@ -39,8 +40,8 @@ protected:
     }
 
     std::vector<sf::Vector2f> pool = std::vector<sf::Vector2f>(MaxSnakes * MaxPoints);
-    SegmentGrid bots = SegmentGrid(GridCells);
-    SegmentGrid players = SegmentGrid(GridCells);
+    SegmentGrid bots = SegmentGrid(MaxSnakes * MaxPoints);
+    SegmentGrid players = SegmentGrid(MaxPoints);
     PelletGrid pellets = PelletGrid(GridCells);
     std::vector<Pellet> food;
     Snake player{0, pool.data(), L"Kai", sf::Color::Cyan, true};

@@ -26,15 +26,6 @@ int foldIndex(float scaled) {
     return index;
 }
 
-// Clamping before the conversion gives the same cell as truncating first,
-// and keeps points far outside the grid well defined.
-int clampCell(float coordinate) {
-    const float cell = (coordinate + ArenaRadius) / CellSize;
-    if (!(cell > 0.0f)) return 0;
-    if (cell >= static_cast<float>(GridSide - 1)) return GridSide - 1;
-    return static_cast<int>(cell);
-}
-
 }  // namespace
 
 const TrigTable& trigTable() {
@@ -49,10 +40,6 @@ int tableIndex(float angle) {
 int degreeIndex(int degrees) {
     const float radians = static_cast<float>(degrees) * 3.1415927f / 180.0f;
     return foldIndex(radians * 572.95776f);
-}
-
-Cell cellOf(float x, float y) {
-    return Cell{clampCell(x), clampCell(y)};
 }
 
 float wrapAngle(float difference) {

@@ -37,4 +37,17 @@ struct Cell {
     int index() const { return row * GridSide + column; }
 };
 
-Cell cellOf(float x, float y);
+namespace detail {
+// Clamping before the conversion gives the same cell as truncating first,
+// and keeps points far outside the grid well defined.
+inline int clampCell(float coordinate) {
+    const float cell = (coordinate + ArenaRadius) / CellSize;
+    if (!(cell > 0.0f)) return 0;
+    if (cell >= static_cast<float>(GridSide - 1)) return GridSide - 1;
+    return static_cast<int>(cell);
+}
+}  // namespace detail
+
+inline Cell cellOf(float x, float y) {
+    return Cell{detail::clampCell(x), detail::clampCell(y)};
+}

@@ -22,17 +22,19 @@ float distanceToSegmentSquared(sf::Vector2f p, sf::Vector2f a, sf::Vector2f b) {
 }
 
 void World::rebuildSegmentGrids() {
-    for (std::vector<SegmentEntry>& cell : botSegmentGrid) cell.clear();
-    for (std::vector<SegmentEntry>& cell : playerSegmentGrid) cell.clear();
+    botSegmentGrid.clear();
+    playerSegmentGrid.clear();
     for (const std::unique_ptr<Snake>& entry : snakes) {
         const Snake& snake = *entry;
         if (!snake.alive) continue;
         SegmentGrid& grid = snake.isPlayer ? playerSegmentGrid : botSegmentGrid;
         for (std::size_t i = 0; i + 1 < snake.pointCount; ++i) {
             const sf::Vector2f a = snake.points[i];
-            grid[cellOf(a.x, a.y).index()].push_back(SegmentEntry{a, snake.points[i + 1], &snake});
+            grid.add(cellOf(a.x, a.y).index(), a, snake.points[i + 1], &snake);
         }
     }
+    botSegmentGrid.finish();
+    playerSegmentGrid.finish();
 }
 
 void World::handleCollisions() {

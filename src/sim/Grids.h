@@ -2,23 +2,12 @@
 
 #include "sim/Arena.h"
 #include "sim/Pellet.h"
-
-#include <SFML/System/Vector2.hpp>
+#include "sim/SegmentGrid.h"
 
 #include <type_traits>
 #include <vector>
 
-struct Snake;
-
-// One body segment, copied at the start of a step; `a` decides the cell.
-struct SegmentEntry {
-    sf::Vector2f a;
-    sf::Vector2f b;
-    const Snake* owner;
-};
-
-// GridCells cells, row-major, addressed through cellOf.
-using SegmentGrid = std::vector<std::vector<SegmentEntry>>;
+// The live pellets by grid cell; pointers into the fixed pool.
 using PelletGrid = std::vector<std::vector<Pellet*>>;
 
 // Visits the cells of the square of the given reach around a cell, rows

@@ -54,10 +54,16 @@ struct Snake {
     // One step of turning, speed, boost cost, head, body and length. The
     // player's input is read from `input`; bots ignore it.
     void move(const PlayerInput& input);
+    // The first half of a move: turning, speed, boost cost and the head.
+    void moveHead(const PlayerInput& input);
     // A bot's decision: back from the rim, away from a body ahead, or on to
     // the nearest pellet. Bots only; stepTime drives the rim weave.
     void steerBot(const SegmentGrid& botSegmentGrid, const SegmentGrid& playerSegmentGrid,
                   const PelletGrid& pelletGrid, float dt, float stepTime);
 };
+
+// The second half of a move for several snakes at once: each body follows
+// its head and its length moves toward what its mass wants.
+void followHeads(Snake* const* snakes, std::size_t count);
 
 float distanceToSegmentSquared(sf::Vector2f p, sf::Vector2f a, sf::Vector2f b);

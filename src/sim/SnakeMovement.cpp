@@ -15,6 +15,12 @@ float turnRate(float mass) {
 
 void Snake::move(const PlayerInput& input) {
     if (!alive) return;
+    moveHead(input);
+    Snake* self = this;
+    followHeads(&self, 1);
+}
+
+void Snake::moveHead(const PlayerInput& input) {
     float rate = turnRate(mass);
     if (isPlayer) {
         if (input.useStick) {
@@ -42,26 +48,59 @@ void Snake::move(const PlayerInput& input) {
     const int direction = tableIndex(heading);
     points[0].x += speed * table.cosine[direction];
     points[0].y += speed * table.sine[direction];
+}
 
-    // Each point follows its already moved predecessor to the body spacing.
-    const float spacing = std::sqrt(radiusSquared) * 0.04f + 7.8f;
-    for (std::size_t k = 1; k < pointCount; ++k) {
-        const sf::Vector2f leader = points[k - 1];
-        const float vx = points[k].x - leader.x;
-        const float vy = points[k].y - leader.y;
-        const float lengthSquared = vx * vx + vy * vy;
-        if (lengthSquared > spacing * spacing) {
-            const float scale = spacing / std::sqrt(lengthSquared);
-            points[k].x += ((leader.x + vx * scale) - points[k].x) * 0.92f;
-            points[k].y += ((leader.y + vy * scale) - points[k].y) * 0.92f;
-        }
+namespace {
+
+// Point k moves 92 % of the way to the spot at the body spacing from its
+// already moved predecessor; a point within the spacing stays put.
+inline void followPoint(sf::Vector2f* points, std::size_t k, float spacing) {
+    const sf::Vector2f leader = points[k - 1];
+    const float vx = points[k].x - leader.x;
+    const float vy = points[k].y - leader.y;
+    const float lengthSquared = vx * vx + vy * vy;
+    if (lengthSquared > spacing * spacing) {
+        const float scale = spacing / std::sqrt(lengthSquared);
+        points[k].x += ((leader.x + vx * scale) - points[k].x) * 0.92f;
+        points[k].y += ((leader.y + vy * scale) - points[k].y) * 0.92f;
     }
+}
 
-    const std::size_t wanted = wantedLength();
-    if (pointCount < wanted) {
-        points[pointCount] = points[pointCount - 1];
-        ++pointCount;
-    } else if (pointCount > wanted) {
-        pointCount = wanted;
+// One point per step toward the length the mass wants; shrinking is at once.
+void adjustLength(Snake& snake) {
+    const std::size_t wanted = snake.wantedLength();
+    if (snake.pointCount < wanted) {
+        snake.points[snake.pointCount] = snake.points[snake.pointCount - 1];
+        ++snake.pointCount;
+    } else if (snake.pointCount > wanted) {
+        snake.pointCount = wanted;
+    }
+}
+
+const std::size_t SideBySide = 12;
+
+}  // namespace
+
+// Each body is one serial chain, every point waiting on the one before it,
+// so a few bodies are walked side by side for the processor to overlap.
+// Each body's own arithmetic is unchanged.
+void followHeads(Snake* const* snakes, std::size_t count) {
+    for (std::size_t first = 0; first < count; first += SideBySide) {
+        const std::size_t group = std::min(SideBySide, count - first);
+        sf::Vector2f* points[SideBySide];
+        std::size_t lengths[SideBySide];
+        float spacings[SideBySide];
+        std::size_t longest = 0;
+        for (std::size_t s = 0; s < group; ++s) {
+            const Snake& snake = *snakes[first + s];
+            points[s] = snake.points;
+            lengths[s] = snake.pointCount;
+            spacings[s] = std::sqrt(snake.radiusSquared) * 0.04f + 7.8f;
+            longest = std::max(longest, lengths[s]);
+        }
+        for (std::size_t k = 1; k < longest; ++k)
+            for (std::size_t s = 0; s < group; ++s)
+                if (k < lengths[s]) followPoint(points[s], k, spacings[s]);
+        for (std::size_t s = 0; s < group; ++s) adjustLength(*snakes[first + s]);
     }
 }
