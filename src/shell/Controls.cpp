@@ -13,9 +13,11 @@ bool isKeyPress(const sf::Event& event, sf::Keyboard::Key key) {
 }
 
 // Control characters, DEL (X11 sends it for the Delete key) and the C1
-// controls would enter the name invisibly.
+// controls would enter the name invisibly. Surrogate halves and values past
+// U+10FFFF are no characters at all.
 bool isPrintable(sf::Uint32 character) {
-    return character >= 32 && character != 127 && !(character >= 0x80 && character <= 0x9F);
+    return character >= 32 && character != 127 && !(character >= 0x80 && character <= 0x9F) &&
+           !(character >= 0xD800 && character <= 0xDFFF) && character <= 0x10FFFF;
 }
 
 // Play needs a name to give the snake.
