@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
-TEST(Arena, TableHoldsSingleSineAndCosineOfTenthDegrees) {
+TEST(Arena, TableHoldsSingleSinesThenCosinesOfTenthDegrees) {
     const TrigTable& table = trigTable();
     EXPECT_EQ(&table, &trigTable());
     EXPECT_EQ(table.cosine[0], 1.0f);
@@ -13,37 +14,23 @@ TEST(Arena, TableHoldsSingleSineAndCosineOfTenthDegrees) {
     EXPECT_NEAR(table.sine[900], 1.0f, 1e-6f);
     EXPECT_EQ(table.cosine[1800], std::cos(1800.0f * 0.0017453294f));
     EXPECT_EQ(table.sine[3599], std::sin(3599.0f * 0.0017453294f));
-    // Sines first, cosines after, back to back.
     EXPECT_EQ(sizeof(TrigTable), 2 * 3600 * sizeof(float));
-    EXPECT_EQ(reinterpret_cast<const float*>(&table)[3600], 1.0f);
+    EXPECT_EQ(reinterpret_cast<const float*>(&table)[3600], 1.0f);  // back to back
 }
 
 TEST(Arena, TableIndexTruncatesTowardZeroAndFoldsTurns) {
-    EXPECT_EQ(tableIndex(0.0f), 0);
-    EXPECT_EQ(tableIndex(-0.0001f), 0);
-    EXPECT_EQ(tableIndex(-0.01f), 3595);
-    EXPECT_EQ(tableIndex(20.0f), 659);
-    EXPECT_EQ(tableIndex(-20.0f), 3600 - 659);
-    EXPECT_EQ(tableIndex(3.1415927f), 1800);
-    // Far past the int range the index stays defined and in the table.
-    const int huge = tableIndex(1e12f);
+    const std::pair<float, int> cases[] = {{0.0f, 0},  {-0.0001f, 0},        {-0.01f, 3595},     {20.0f, 659},
+                                           {-20.0f, 3600 - 659}, {3.1415927f, 1800}, {NAN, 0}};
+    for (const auto& c : cases) EXPECT_EQ(tableIndex(c.first), c.second) << c.first;
+    const int huge = tableIndex(1e12f);  // far past the int range, still in the table
     EXPECT_GE(huge, 0);
     EXPECT_LT(huge, 3600);
-    EXPECT_EQ(tableIndex(NAN), 0);
 }
 
 TEST(Arena, DegreeIndexLandsOneLowForSomeDegrees) {
-    EXPECT_EQ(degreeIndex(0), 0);
-    EXPECT_EQ(degreeIndex(1), 9);
-    EXPECT_EQ(degreeIndex(2), 19);
-    EXPECT_EQ(degreeIndex(3), 30);
-    EXPECT_EQ(degreeIndex(4), 39);
-    EXPECT_EQ(degreeIndex(8), 79);
-    EXPECT_EQ(degreeIndex(16), 159);
-    EXPECT_EQ(degreeIndex(90), 900);
-    EXPECT_EQ(degreeIndex(180), 1800);
-    EXPECT_EQ(degreeIndex(270), 2699);
-    EXPECT_EQ(degreeIndex(359), 3590);
+    const std::pair<int, int> cases[] = {{0, 0},    {1, 9},      {2, 19},     {3, 30},     {4, 39},   {8, 79},
+                                         {16, 159}, {90, 900},   {180, 1800}, {270, 2699}, {359, 3590}};
+    for (const auto& c : cases) EXPECT_EQ(degreeIndex(c.first), c.second) << c.first;
     int low = 0;
     for (int d = 0; d < 360; ++d) {
         const int index = degreeIndex(d);
@@ -54,19 +41,15 @@ TEST(Arena, DegreeIndexLandsOneLowForSomeDegrees) {
 }
 
 TEST(Arena, CellOfTruncatesThenClamps) {
-    const Cell corner = cellOf(-3800.0f, -3800.0f);
-    EXPECT_EQ(corner.column, 0);
-    EXPECT_EQ(corner.row, 0);
-    const Cell edge = cellOf(3799.9f, 0.0f);
-    EXPECT_EQ(edge.column, 49);
-    EXPECT_EQ(edge.row, 25);
-    EXPECT_EQ(edge.index(), 25 * 50 + 49);
-    const Cell outside = cellOf(5000.0f, -5000.0f);
-    EXPECT_EQ(outside.column, 49);
-    EXPECT_EQ(outside.row, 0);
-    EXPECT_EQ(cellOf(-3900.0f, 0.0f).column, 0);
-    EXPECT_EQ(cellOf(-3648.0f, 0.0f).column, 1);
-    EXPECT_EQ(cellOf(-3648.01f, 0.0f).column, 0);
-    EXPECT_EQ(cellOf(1e30f, -1e30f).column, 49);
-    EXPECT_EQ(cellOf(1e30f, -1e30f).row, 0);
+    const struct {
+        float x, y;
+        int column, row;
+    } cases[] = {{-3800.0f, -3800.0f, 0, 0}, {3799.9f, 0.0f, 49, 25},  {5000.0f, -5000.0f, 49, 0},
+                 {-3900.0f, 0.0f, 0, 25},    {-3648.0f, 0.0f, 1, 25},  {-3648.01f, 0.0f, 0, 25},
+                 {1e30f, -1e30f, 49, 0}};
+    for (const auto& c : cases) {
+        const Cell cell = cellOf(c.x, c.y);
+        EXPECT_EQ(std::make_pair(cell.column, cell.row), std::make_pair(c.column, c.row)) << c.x << " " << c.y;
+    }
+    EXPECT_EQ(cellOf(3799.9f, 0.0f).index(), 25 * 50 + 49);
 }

@@ -6,11 +6,6 @@
 
 namespace {
 
-std::vector<sf::CircleShape> makeSwatches() {
-    std::vector<sf::CircleShape> swatches(18, sf::CircleShape(22.0f, 32));
-    return swatches;
-}
-
 BootInput pointerAt(float x, float y, bool held = false) {
     BootInput input;
     input.windowSize = {1280, 720};
@@ -29,17 +24,18 @@ GamepadReading pad(float x, float y, float povX = 0.0f, float povY = 0.0f) {
     return reading;
 }
 
+struct Swatches : ::testing::Test {
+    std::vector<sf::CircleShape> swatches = std::vector<sf::CircleShape>(18, sf::CircleShape(22.0f, 32));
+};
+
 }  // namespace
 
-TEST(BootScreen, SwatchesLieInTwoRowsOfNineAroundTheCentre) {
-    auto swatches = makeSwatches();
+TEST_F(Swatches, LieInTwoRowsOfNineAndTheChosenOnePulsesInAWhiteRing) {
     int colorIndex = 0;
     updateSwatches(swatches, colorIndex, pointerAt(-100.0f, -100.0f), 0.0f);
-    EXPECT_EQ(swatches[0].getPosition(), sf::Vector2f(340.0f, 550.0f));
-    EXPECT_EQ(swatches[8].getPosition(), sf::Vector2f(940.0f, 550.0f));
-    EXPECT_EQ(swatches[9].getPosition(), sf::Vector2f(340.0f, 615.0f));
-    EXPECT_EQ(swatches[13].getPosition(), sf::Vector2f(640.0f, 615.0f));
-    // The chosen one pulses with a white ring; the others are plain.
+    const std::pair<int, sf::Vector2f> places[] = {
+        {0, {340.0f, 550.0f}}, {8, {940.0f, 550.0f}}, {9, {340.0f, 615.0f}}, {13, {640.0f, 615.0f}}};
+    for (const auto& p : places) EXPECT_EQ(swatches[p.first].getPosition(), p.second) << p.first;
     EXPECT_FLOAT_EQ(swatches[0].getScale().x, 1.3f);
     EXPECT_EQ(swatches[0].getOutlineThickness(), 4.0f);
     EXPECT_EQ(swatches[0].getOutlineColor(), sf::Color::White);
@@ -47,21 +43,18 @@ TEST(BootScreen, SwatchesLieInTwoRowsOfNineAroundTheCentre) {
     EXPECT_EQ(swatches[1].getOutlineThickness(), 0.0f);
 }
 
-TEST(BootScreen, HoverGrowsASwatchAndHoldingTheButtonChoosesIt) {
-    auto swatches = makeSwatches();
+TEST_F(Swatches, HoverGrowsASwatchAndHoldingTheButtonChoosesIt) {
     int colorIndex = 7;
     updateSwatches(swatches, colorIndex, pointerAt(640.0f, 550.0f), 0.0f);  // over swatch 4
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
     EXPECT_EQ(colorIndex, 7);
-
     // Swatch 4's grown bounds reach x = 665.3; at 664 only the scale keeps it hovered.
     updateSwatches(swatches, colorIndex, pointerAt(664.0f, 550.0f), 0.0f);
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
     updateSwatches(swatches, colorIndex, pointerAt(700.0f, 550.0f), 0.0f);
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.0f, 1.0f));
-
-    // A click on swatch 2 is seen by the later swatches of the same update:
-    // 7 loses its ring at once, 2 gains it from the next update on.
+    // A click on 2 is seen by the later swatches of the same update: 7 loses
+    // its ring at once, 2 gains it from the next update on.
     updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f, true), 0.0f);
     EXPECT_EQ(colorIndex, 2);
     EXPECT_EQ(swatches[7].getOutlineThickness(), 0.0f);
@@ -70,48 +63,35 @@ TEST(BootScreen, HoverGrowsASwatchAndHoldingTheButtonChoosesIt) {
     updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f, true), 0.0f);
     EXPECT_EQ(swatches[2].getOutlineThickness(), 4.0f);
     EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.3f);
-
     // The pointer over the chosen swatch leaves its pulse alone.
     updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f), 0.15707964f);
     EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.4f);
 }
 
-TEST(BootScreen, OnePadPushStepsTheColourOnceUntilThePadRests) {
+TEST(BootScreen, OnePadPushStepsTheColourOnceUntilEveryAxisRestsInsideTen) {
     int colorIndex = 17;
     bool latched = false;
-    chooseColorWithGamepad(pad(50.0f, 0.0f), colorIndex, latched);
-    EXPECT_EQ(colorIndex, 17);
-    EXPECT_FALSE(latched);
-
-    chooseColorWithGamepad(pad(51.0f, 0.0f), colorIndex, latched);
-    EXPECT_EQ(colorIndex, 0);
-    EXPECT_TRUE(latched);
-    for (int frame = 0; frame < 30; ++frame) chooseColorWithGamepad(pad(100.0f, 0.0f), colorIndex, latched);
-    EXPECT_EQ(colorIndex, 0);
-
-    // Every axis must come strictly inside +-10.
-    chooseColorWithGamepad(pad(9.0f, -9.0f, 0.0f, 10.0f), colorIndex, latched);
-    EXPECT_TRUE(latched);
-    chooseColorWithGamepad(pad(9.0f, -9.0f, -9.9f, 9.9f), colorIndex, latched);
-    EXPECT_FALSE(latched);
-    EXPECT_EQ(colorIndex, 0);
-
-    chooseColorWithGamepad(pad(0.0f, 0.0f, -100.0f, 0.0f), colorIndex, latched);
-    EXPECT_EQ(colorIndex, 17);
+    const struct {
+        GamepadReading reading;
+        int index;
+        bool latched;
+    } frames[] = {{pad(50.0f, 0.0f), 17, false},        {pad(51.0f, 0.0f), 0, true},  // wraps past the last
+                  {pad(100.0f, 0.0f), 0, true},         {pad(9.0f, -9.0f, 0.0f, 10.0f), 0, true},
+                  {pad(9.0f, -9.0f, -9.9f, 9.9f), 0, false}, {pad(0.0f, 0.0f, -100.0f, 0.0f), 17, true}};
+    for (const auto& f : frames) {
+        for (int frame = 0; frame < 3; ++frame) chooseColorWithGamepad(f.reading, colorIndex, latched);
+        EXPECT_EQ(std::make_pair(colorIndex, latched), std::make_pair(f.index, f.latched)) << f.reading.x;
+    }
 }
 
 TEST(BootScreen, DiagonalsCountAsSidewaysAndVerticalPushesChangeRow) {
-    struct Push {
+    const struct {
         GamepadReading reading;
-        int from;
-        int to;
-    };
-    const Push pushes[] = {
-        {pad(60.0f, 60.0f), 4, 5},      {pad(-60.0f, -60.0f), 4, 3},        {pad(0.0f, 51.0f), 3, 12},
-        {pad(0.0f, -51.0f), 12, 3},     {pad(0.0f, 0.0f, 0.0f, 100.0f), 17, 8},
-        {pad(0.0f, 0.0f, 100.0f), 8, 9}, {pad(-60.0f, 0.0f, 60.0f), 8, 9},
-    };
-    for (const Push& push : pushes) {
+        int from, to;
+    } pushes[] = {{pad(60.0f, 60.0f), 4, 5},    {pad(-60.0f, -60.0f), 4, 3},          {pad(0.0f, 51.0f), 3, 12},
+                  {pad(0.0f, -51.0f), 12, 3},   {pad(0.0f, 0.0f, 0.0f, 100.0f), 17, 8}, {pad(0.0f, 0.0f, 100.0f), 8, 9},
+                  {pad(-60.0f, 0.0f, 60.0f), 8, 9}};
+    for (const auto& push : pushes) {
         int colorIndex = push.from;
         bool latched = false;
         chooseColorWithGamepad(push.reading, colorIndex, latched);
@@ -126,26 +106,20 @@ TEST(BootScreen, StarsDrawXThenYThenDepthAndRestartFarAway) {
     const int x1 = std::rand() % 2000 - 1000;
     std::srand(7);
     std::vector<Star> stars = makeStars(2);
-    EXPECT_EQ(stars[0].x, static_cast<float>(x0));
-    EXPECT_EQ(stars[0].y, static_cast<float>(y0));
-    EXPECT_EQ(stars[0].z, static_cast<float>(z0));
-    EXPECT_EQ(stars[0].previousZ, stars[0].z);
+    ASSERT_EQ(stars.size(), 2u);
+    EXPECT_EQ(std::make_tuple(stars[0].x, stars[0].y, stars[0].z, stars[0].previousZ),
+              std::make_tuple(float(x0), float(y0), float(z0), float(z0)));
     EXPECT_EQ(stars[1].x, static_cast<float>(x1));
-    EXPECT_EQ(stars.size(), 2u);
 
     stars = {{10.0f, 20.0f, 0.0f, 0.0f}, {10.0f, 20.0f, 15.5f, 15.5f}, {-5.0f, 5.0f, 500.0f, 500.0f}};
     std::srand(11);
     const int rx = std::rand() % 2000 - 1000, ry = std::rand() % 2000 - 1000;
     std::srand(11);
     updateStars(stars, 15.0f);
-    EXPECT_EQ(stars[0].z, 1000.0f);
-    EXPECT_EQ(stars[0].previousZ, 1000.0f);
-    EXPECT_EQ(stars[0].x, static_cast<float>(rx));
-    EXPECT_EQ(stars[0].y, static_cast<float>(ry));
-    EXPECT_EQ(stars[1].z, 0.5f);
-    EXPECT_EQ(stars[1].previousZ, 15.5f);
-    EXPECT_EQ(stars[2].z, 485.0f);
-    EXPECT_EQ(stars[2].previousZ, 500.0f);
+    EXPECT_EQ(std::make_tuple(stars[0].x, stars[0].y, stars[0].z, stars[0].previousZ),
+              std::make_tuple(float(rx), float(ry), 1000.0f, 1000.0f));
+    EXPECT_EQ(std::make_pair(stars[1].z, stars[1].previousZ), std::make_pair(0.5f, 15.5f));
+    EXPECT_EQ(std::make_pair(stars[2].z, stars[2].previousZ), std::make_pair(485.0f, 500.0f));
 }
 
 TEST(BootScreen, StarsStreakTowardTheViewerInTheChosenColour) {
@@ -161,7 +135,6 @@ TEST(BootScreen, StarsStreakTowardTheViewerInTheChosenColour) {
     // A star just restarted far away is an invisible point.
     EXPECT_EQ(lines[2].position, lines[3].position);
     EXPECT_EQ(lines[3].color.a, 0);
-
     buildStarLines(stars, sf::Color::White, {0.0f, 0.0f}, lines);
     EXPECT_EQ(lines.getVertexCount(), 4u);
 }

@@ -1,16 +1,16 @@
+#include "TestWorld.h"
+
 #include "bots/BotNames.h"
-#include "sim/World.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Takes every table name from the given row on, as if bots carried them.
+// Every table name from the given row on, as if bots carried them.
 void takeRowsFrom(std::size_t firstIndex) {
     for (std::size_t i = firstIndex; i < botNames.size(); ++i) registerBotName(botNames[i]);
 }
@@ -23,24 +23,17 @@ std::vector<std::wstring> botNamesOf(const World& world) {
 
 }  // namespace
 
-TEST(BotNames, PickDrawsOnceAmongTheNamesNobodyCarries) {
+TEST(BotNames, PickDrawsOnceAmongFreeNamesAndFallsBackOnlyWhenAllAreCarried) {
     ASSERT_TRUE(namesInUse.empty());
     std::srand(61);
-    const int first = std::rand();
-    const int second = std::rand();
-    const int third = std::rand();
-
+    const int first = std::rand(), second = std::rand(), third = std::rand();
     std::srand(61);
     EXPECT_EQ(pickBotName(), botNames[static_cast<std::size_t>(first) % 337]);
     EXPECT_TRUE(namesInUse.empty());  // picking is not registering
     for (std::size_t i = 0; i < 10; ++i) registerBotName(botNames[i]);
     EXPECT_EQ(pickBotName(), botNames[10 + static_cast<std::size_t>(second) % 327]);
     EXPECT_EQ(std::rand(), third);
-    namesInUse.clear();
-}
 
-TEST(BotNames, FallbackOnlyWhenEveryTableNameIsCarried) {
-    ASSERT_TRUE(namesInUse.empty());
     takeRowsFrom(0);
     std::srand(62);
     const int draw = std::rand();
@@ -48,14 +41,13 @@ TEST(BotNames, FallbackOnlyWhenEveryTableNameIsCarried) {
     const std::wstring fallback = pickBotName();
     EXPECT_EQ(fallback, L"Bot_" + std::to_wstring(draw % 1000));
     registerBotName(fallback);
-
     // A fallback in use takes no table name away: the one free row is picked.
     namesInUse.erase(botNames[199]);
     EXPECT_EQ(pickBotName(), botNames[199]);
     namesInUse.clear();
 }
 
-TEST(BotNames, RespawnHandsTheOldNameBackBeforePicking) {
+TEST(BotNames, RespawnHandsTheOldNameBackBeforePickingAndThePlayerStaysOut) {
     ASSERT_TRUE(namesInUse.empty());
     std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
     {
@@ -68,7 +60,6 @@ TEST(BotNames, RespawnHandsTheOldNameBackBeforePicking) {
         bot.respawn({0.0f, 0.0f});
         EXPECT_EQ(bot.name, botNames[0]);
         EXPECT_EQ(namesInUse.size(), botNames.size());
-
         // The player may carry a table name; it never enters or leaves the registry.
         Snake player(0, pool.data(), botNames[0], sf::Color::Cyan, true);
         player.respawn({0.0f, 0.0f});
@@ -87,22 +78,19 @@ TEST(BotNames, WorldBotsCarryDistinctNamesAndReturnThemAtTheEnd) {
         World world;
         world.startPlayer(botNames[5], sf::Color::Cyan);
         firstNames = botNamesOf(world);
-        // Keep the bots' respawns going for a while; the names stay distinct.
         int renamed = 0;
         for (int n = 0; n < 3000; ++n) {
             const std::vector<std::wstring> before = botNamesOf(world);
             world.step(static_cast<float>(n) * 0.016666668f, PlayerInput{});
             const std::vector<std::wstring> after = botNamesOf(world);
             for (std::size_t i = 0; i < after.size(); ++i) renamed += after[i] != before[i];
-            const std::set<std::wstring> distinct(after.begin(), after.end());
-            ASSERT_EQ(distinct.size(), 39u) << n;
+            ASSERT_EQ(std::set<std::wstring>(after.begin(), after.end()).size(), 39u) << n;
             ASSERT_EQ(namesInUse.size(), 39u) << n;
             for (const std::wstring& name : after) ASSERT_NE(botNameRow(name), 0) << n;
         }
         EXPECT_GT(renamed, 0);
     }
     EXPECT_TRUE(namesInUse.empty());
-
     // All names came back, so the same seed deals the same names again.
     std::srand(64);
     World again;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -14,25 +12,22 @@ protected:
         food.reserve(16);
         place(bot, {76.0f, 76.0f}, 0.0f, 80.0f);  // the middle of cell (25, 25)
     }
-
-    void addBody(SegmentGrid& grid, const Snake& owner, sf::Vector2f a) {
-        grid.add(cellOf(a.x, a.y).index(), a, a, &owner);
-        grid.finish();
-    }
     // A body point at the given distance and angle from the bot's head.
     void addBodyAt(SegmentGrid& grid, const Snake& owner, float distance, float angle) {
-        const sf::Vector2f head = bot.points[0];
-        addBody(grid, owner, head + distance * sf::Vector2f(std::cos(angle), std::sin(angle)));
+        const sf::Vector2f a = bot.points[0] + distance * sf::Vector2f(std::cos(angle), std::sin(angle));
+        grid.add(cellOf(a.x, a.y).index(), a, a, &owner);
+        grid.finish();
     }
     void addFood(sf::Vector2f at) {
         food.push_back(Pellet{at, 4.0f, sf::Color::White, false, false});
         pellets[cellOf(at.x, at.y).index()].push_back(&food.back());
     }
-    void clear() {
+    void reset(sf::Vector2f head = {76.0f, 76.0f}, float heading = 0.0f, float mass = 80.0f) {
         bots.clear();
         players.clear();
         for (auto& cell : pellets) cell.clear();
         food.clear();
+        place(bot, head, heading, mass);
     }
     void decide(float stepTime = 0.0f) {
         bot.thinkTimer = 0.0f;
@@ -51,22 +46,17 @@ protected:
 
 }  // namespace
 
-TEST_F(Steering, DecidesAtOnceThenAfterEachDrawnInterval) {
+TEST_F(Steering, DecidesAtOnceThenAfterEachDrawnIntervalBotsOnly) {
     std::srand(41);
-    const int first = std::rand() % 50;
-    const int second = std::rand() % 50;
-    const int third = std::rand();
-
+    const int first = std::rand() % 50, second = std::rand() % 50, third = std::rand();
     std::srand(41);
     bot.steerBot(bots, players, pellets, StepSeconds, 0.0f);
     EXPECT_EQ(bot.thinkTimer, static_cast<float>(first) / 1000.0f + 0.3f);
     int steps = 0;
-    float before;
-    do {
+    for (float before = 1.0f; bot.thinkTimer < before && steps < 100; ++steps) {
         before = bot.thinkTimer;
         bot.steerBot(bots, players, pellets, StepSeconds, 0.0f);
-        ++steps;
-    } while (bot.thinkTimer < before && steps < 100);
+    }
     EXPECT_GE(steps, 18);  // 0.300 s
     EXPECT_LE(steps, 21);  // 0.349 s
     EXPECT_EQ(bot.thinkTimer, static_cast<float>(second) / 1000.0f + 0.3f);
@@ -84,16 +74,14 @@ TEST_F(Steering, DecidesAtOnceThenAfterEachDrawnInterval) {
 
 TEST_F(Steering, RimRuleTakesOverOnlyBeyond3650) {
     // Exactly 3650 out: the food rule decides and switches boost off.
-    place(bot, {3650.0f, 0.0f}, 0.0f, 300.0f);
+    reset({3650.0f, 0.0f}, 0.0f, 300.0f);
     bot.boosting = true;
     addFood({3600.0f, 100.0f});
     decide();
     EXPECT_FLOAT_EQ(bot.targetHeading, std::atan2(100.0f, -50.0f));
     EXPECT_FALSE(bot.boosting);
-
-    // Beyond it: back toward the centre with the weave, boost left as it was.
-    clear();
-    place(bot, {0.0f, 3650.5f}, 0.0f, 300.0f);
+    // Beyond it: back toward the centre with the weave, over food and bodies, boost left as it was.
+    reset({0.0f, 3650.5f}, 0.0f, 300.0f);
     bot.boosting = true;
     addFood({0.0f, 3600.0f});
     addBodyAt(bots, other, 50.0f, 0.0f);
@@ -103,78 +91,65 @@ TEST_F(Steering, RimRuleTakesOverOnlyBeyond3650) {
 }
 
 TEST_F(Steering, SwervesFromTheFirstBodyPointInsideTheCone) {
-    struct Case {
-        float distance, angle, expectedTarget;
+    // Right of the heading turns left, dead ahead turns right; outside the cone
+    // or 200 away nothing swerves. Only above mass 150 does the bot boost away.
+    // Its own body is never a danger; the player's always is. Many turns of
+    // heading are wrapped before the cone test.
+    const struct {
+        float heading, mass, distance, angle;
+        bool playersGrid;
+        const Snake* owner;
+        float expectedTarget;
+        bool boosts;
+    } cases[] = {
+        {0.0f, 80.0f, 100.0f, 0.5f, false, &other, -1.5f, false},
+        {0.0f, 80.0f, 100.0f, -0.5f, false, &other, 1.5f, false},
+        {0.0f, 80.0f, 100.0f, 0.0f, false, &other, 1.5f, false},
+        {0.0f, 80.0f, 199.9f, 1.19f, false, &other, -1.5f, false},
+        {0.0f, 80.0f, 100.0f, 1.21f, false, &other, 0.0f, false},
+        {0.0f, 80.0f, 200.0f, 0.0f, false, &other, 0.0f, false},
+        {0.0f, 150.0f, 100.0f, 0.0f, true, &player, 1.5f, false},
+        {0.0f, 150.5f, 100.0f, 0.0f, true, &player, 1.5f, true},
+        {0.0f, 80.0f, 50.0f, 0.0f, false, &bot, 0.0f, false},
+        {0.0f, 80.0f, 50.0f, 0.3f, true, &player, -1.5f, false},
+        {40.0f, 80.0f, 100.0f, 40.5f, false, &other, 40.0f - 1.5f, false},
     };
-    // Right of the heading turns left, dead ahead turns right, outside the
-    // cone or at 200 units and more nothing swerves.
-    const Case cases[] = {{100.0f, 0.5f, -1.5f},  {100.0f, -0.5f, 1.5f}, {100.0f, 0.0f, 1.5f},
-                          {199.9f, 1.19f, -1.5f}, {100.0f, 1.21f, 0.0f}, {200.0f, 0.0f, 0.0f}};
-    for (const Case& c : cases) {
-        clear();
-        place(bot, {76.0f, 76.0f}, 0.0f, 80.0f);
-        addBodyAt(bots, other, c.distance, c.angle);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mass << " " << c.distance << " " << c.angle << " " << c.playersGrid);
+        reset({76.0f, 76.0f}, c.heading, c.mass);
+        addBodyAt(c.playersGrid ? players : bots, *c.owner, c.distance, c.angle);
         decide();
-        EXPECT_EQ(bot.targetHeading, c.expectedTarget) << c.distance << " " << c.angle;
+        EXPECT_EQ(bot.targetHeading, c.expectedTarget);
+        EXPECT_EQ(bot.boosting, c.boosts);
     }
-
-    // Only a bot above mass 150 boosts away.
-    for (float mass : {150.0f, 150.5f}) {
-        clear();
-        place(bot, {76.0f, 76.0f}, 0.0f, mass);
-        addBodyAt(players, player, 100.0f, 0.0f);
-        decide();
-        EXPECT_EQ(bot.targetHeading, 1.5f);
-        EXPECT_EQ(bot.boosting, mass > 150.0f) << mass;
-    }
-
-    // The bot's own body is never a danger; the player's always is.
-    clear();
-    place(bot, {76.0f, 76.0f}, 0.0f, 80.0f);
-    addBodyAt(bots, bot, 50.0f, 0.0f);
-    decide();
-    EXPECT_EQ(bot.targetHeading, 0.0f);
-    addBodyAt(players, player, 50.0f, 0.3f);
-    decide();
-    EXPECT_EQ(bot.targetHeading, -1.5f);
-
-    // Within one cell the bots' grid comes before the player's.
-    clear();
+    // Within one cell the bots' grid comes before the player's, skipping the bot's own body.
+    reset();
+    addBodyAt(bots, bot, 50.0f, 0.3f);
     addBodyAt(players, player, 50.0f, 0.5f);
     addBodyAt(bots, other, 50.0f, -0.5f);
     decide();
     EXPECT_EQ(bot.targetHeading, 1.5f);
-
-    // Many turns of heading: the angle is wrapped before the cone test.
-    clear();
-    place(bot, {76.0f, 76.0f}, 40.0f, 80.0f);
-    addBodyAt(bots, other, 100.0f, 40.5f);
-    decide();
-    EXPECT_EQ(bot.targetHeading, 40.0f - 1.5f);
 }
 
 TEST_F(Steering, FollowsTheNearestPelletFirstFoundOnTies) {
-    bot.boosting = true;
-    addFood({376.0f, 76.0f});
-    addFood({76.0f, -124.0f});
-    decide();
-    EXPECT_EQ(bot.targetHeading, std::atan2(-200.0f, 0.0f));
-    EXPECT_FALSE(bot.boosting);
-
     // Equal distances: the earlier row of cells wins, then the earlier pellet of a cell.
-    clear();
-    addFood({76.0f, 276.0f});
-    addFood({76.0f, -124.0f});
-    decide();
-    EXPECT_EQ(bot.targetHeading, std::atan2(-200.0f, 0.0f));
-    clear();
-    addFood({76.0f, 106.0f});
-    addFood({106.0f, 76.0f});
-    decide();
-    EXPECT_EQ(bot.targetHeading, std::atan2(30.0f, 0.0f));
-
+    const struct {
+        sf::Vector2f a, b;
+        float expected;
+    } cases[] = {{{376.0f, 76.0f}, {76.0f, -124.0f}, std::atan2(-200.0f, 0.0f)},
+                 {{76.0f, 276.0f}, {76.0f, -124.0f}, std::atan2(-200.0f, 0.0f)},
+                 {{76.0f, 106.0f}, {106.0f, 76.0f}, std::atan2(30.0f, 0.0f)}};
+    for (const auto& c : cases) {
+        reset();
+        bot.boosting = true;
+        addFood(c.a);
+        addFood(c.b);
+        decide();
+        EXPECT_EQ(bot.targetHeading, c.expected) << c.a.x << " " << c.a.y;
+        EXPECT_FALSE(bot.boosting);
+    }
     // Nothing in reach: the last target stands.
-    clear();
+    reset();
     bot.targetHeading = 2.0f;
     bot.boosting = true;
     addFood({76.0f + 4.0f * 152.0f, 76.0f});  // four cells over

@@ -7,48 +7,40 @@
 
 namespace {
 
+const ViewBounds View(sf::View(sf::Vector2f(0.0f, 0.0f), sf::Vector2f(800.0f, 600.0f)));
+
 struct PelletField {
-    PelletField() : grid(GridCells) {}
-    Pellet& add(sf::Vector2f position, float size, bool isBig = false) {
-        pellets.push_back(Pellet{position, size, sf::Color(10, 200, 30, 255), isBig, false});
-        return pellets.back();
-    }
-    void fillGrid() {
+    explicit PelletField(std::initializer_list<Pellet> list) : pellets(list), grid(GridCells) {
         for (Pellet& p : pellets) grid[cellOf(p.position.x, p.position.y).index()].push_back(&p);
     }
     std::vector<Pellet> pellets;
     PelletGrid grid;
 };
 
-const ViewBounds View(sf::View(sf::Vector2f(0.0f, 0.0f), sf::Vector2f(800.0f, 600.0f)));
+Pellet green(sf::Vector2f at, float size, bool isBig = false) {
+    return Pellet{at, size, sf::Color(10, 200, 30, 255), isBig, false};
+}
 
 }  // namespace
 
 TEST(PelletQuads, PelletsPulseInSizeAndAlphaAndBob) {
-    PelletField field;
-    field.pellets.reserve(4);
-    field.add({100.0f, 50.0f}, 4.0f);
-    field.add({-100.0f, 0.0f}, 10.0f, true);
-    field.fillGrid();
+    PelletField field{green({100.0f, 50.0f}, 4.0f), green({-100.0f, 0.0f}, 10.0f, true)};
     const float t = 1.7f;
     sf::VertexArray quads;
     buildPelletQuads(quads, field.grid, View, t, 128.0f);
     ASSERT_EQ(quads.getVertexCount(), 8u);
     EXPECT_EQ(quads.getPrimitiveType(), sf::Quads);
-
-    // Both pellets share cell row 25; the one further left comes first.
-    const float s = std::sin((-100.0f + 0.0f) * 0.015f + t * 3.8f);
+    // Both share cell row 25; the one further left comes first.
+    const float s = std::sin(-100.0f * 0.015f + t * 3.8f);
     const float h = 3.6f * 10.0f * (1.0f + 0.18f * s);
-    const float yc = 0.0f + 6.0f * std::sin(-100.0f * 0.01f + t * 2.5f);
+    const float yc = 6.0f * std::sin(-100.0f * 0.01f + t * 2.5f);
     EXPECT_EQ(quads[0].position, sf::Vector2f(-100.0f - h, yc - h));
     EXPECT_EQ(quads[2].position, sf::Vector2f(-100.0f + h, yc + h));
     EXPECT_EQ(quads[0].color, sf::Color(10, 200, 30, static_cast<sf::Uint8>(170.0f + 45.0f * s)));
     EXPECT_EQ(quads[1].texCoords, sf::Vector2f(128.0f, 0.0f));
     EXPECT_EQ(quads[2].texCoords, sf::Vector2f(128.0f, 128.0f));
     EXPECT_EQ(quads[3].texCoords, sf::Vector2f(0.0f, 128.0f));
-
-    // Over a range of times: half-size within 18 % of 5 x size, alpha in
-    // 125..215, bob within 6 units.
+    // Over time: half-size within 18 % of 5 x size, alpha in 125..215, bob within 6.
     for (float time = 0.0f; time < 3.0f; time += 0.05f) {
         buildPelletQuads(quads, field.grid, View, time, 128.0f);
         const float half = (quads[6].position.x - quads[4].position.x) / 2.0f;
@@ -61,28 +53,22 @@ TEST(PelletQuads, PelletsPulseInSizeAndAlphaAndBob) {
 }
 
 TEST(PelletQuads, OnlyLivePelletsInCellsNearTheViewAreBuilt) {
-    PelletField field;
-    field.pellets.reserve(4);
-    field.add({0.0f, 0.0f}, 4.0f).isFree = true;
-    field.add({400.0f + 150.0f, 0.0f}, 4.0f);  // beyond the view, within the margin's cells
-    field.add({400.0f + 200.0f + 160.0f, 0.0f}, 4.0f);  // a whole cell past the margin
-    field.add({-3000.0f, 2500.0f}, 4.0f);
-    field.fillGrid();
+    // Free; beyond the view but within the margin's cells; a whole cell past the margin; far off.
+    PelletField field{green({0.0f, 0.0f}, 4.0f), green({550.0f, 0.0f}, 4.0f), green({760.0f, 0.0f}, 4.0f),
+                      green({-3000.0f, 2500.0f}, 4.0f)};
+    field.pellets[0].isFree = true;
     sf::VertexArray quads;
     buildPelletQuads(quads, field.grid, View, 0.0f, 128.0f);
     ASSERT_EQ(quads.getVertexCount(), 4u);
     EXPECT_NEAR(quads[0].position.x + quads[1].position.x, 2.0f * 550.0f, 1e-3f);
-
-    // Nothing in view still leaves an empty array of quads.
-    field.pellets[1].isFree = true;
+    field.pellets[1].isFree = true;  // nothing in view still empties the array
     buildPelletQuads(quads, field.grid, View, 0.0f, 128.0f);
     EXPECT_EQ(quads.getVertexCount(), 0u);
 }
 
 TEST(SparkQuads, SparksShrinkAndFadeWithTheirLife) {
-    std::vector<Particle> sparks(2);
-    sparks[0] = Particle{{10.0f, 20.0f}, {1.0f, 0.0f}, sf::Color(255, 128, 0, 255), 1.0f};
-    sparks[1] = Particle{{-5.0f, 0.0f}, {0.0f, 0.0f}, sf::Color(0, 0, 255, 255), 0.5f};
+    const std::vector<Particle> sparks = {{{10.0f, 20.0f}, {1.0f, 0.0f}, sf::Color(255, 128, 0, 255), 1.0f},
+                                          {{-5.0f, 0.0f}, {0.0f, 0.0f}, sf::Color(0, 0, 255, 255), 0.5f}};
     sf::VertexArray quads(sf::Quads);
     buildSparkQuads(quads, sparks);
     ASSERT_EQ(quads.getVertexCount(), 8u);

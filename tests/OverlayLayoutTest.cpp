@@ -10,8 +10,7 @@ TEST(Minimap, TheArenaMapsOntoTheDiscInTheBottomRightCorner) {
     EXPECT_EQ(minimapCenter(sf::Vector2u(1920, 1080)), sf::Vector2f(1790.0f, 950.0f));
     EXPECT_EQ(minimapPoint(sf::Vector2f(0.0f, 0.0f), center), center);
     EXPECT_EQ(minimapPoint(sf::Vector2f(3800.0f, 0.0f), center), sf::Vector2f(1240.0f, 590.0f));
-    // World y grows downward on the map too.
-    EXPECT_EQ(minimapPoint(sf::Vector2f(0.0f, 1900.0f), center), sf::Vector2f(1150.0f, 635.0f));
+    EXPECT_EQ(minimapPoint(sf::Vector2f(0.0f, 1900.0f), center), sf::Vector2f(1150.0f, 635.0f));  // y down
 }
 
 TEST(WorldView, OneWorldUnitIsZoomPixelsAndEdgesCountAsInView) {
@@ -25,31 +24,22 @@ TEST(WorldView, OneWorldUnitIsZoomPixelsAndEdgesCountAsInView) {
     EXPECT_FALSE(bounds.near(sf::Vector2f(0.0f, -194.0f - 10.5f), 10.0f));
 }
 
-TEST(SnakeTexts, BoardScoreChangesOnlyWhenTheRefreshPublishedANewOne) {
+TEST(SnakeTexts, BoardScoreFollowsThePublishedScoreAndTheLabelTheName) {
     std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
     Snake snake(3, pool.data(), L"Ayu", sf::Color::Green, true);
+    Snake other(4, pool.data(), L"Bo", sf::Color::Blue, true);
     SnakeTexts texts;
     snake.shownScore = 12.0f;
     EXPECT_EQ(texts.scoreText(snake).getString(), "12");
-    // The mass may change every step; the board follows shownScore alone.
-    snake.mass = 500.0f;
+    snake.mass = 500.0f;  // the mass may change every step; the board follows shownScore alone
     EXPECT_EQ(texts.scoreText(snake).getString(), "12");
     snake.shownScore = 420.0f;
     EXPECT_EQ(texts.scoreText(snake).getString(), "420");
-    // Each id keeps texts of its own.
-    Snake other(4, pool.data(), L"Bo", sf::Color::Blue, true);
-    other.shownScore = 0.0f;
+    other.shownScore = 0.0f;  // each id keeps texts of its own
     EXPECT_EQ(texts.scoreText(other).getString(), "0");
     EXPECT_EQ(texts.scoreText(snake).getString(), "420");
-}
-
-TEST(SnakeTexts, TheLabelFollowsTheNameAcrossRespawns) {
-    std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
-    Snake snake(0, pool.data(), L"あなた", sf::Color::Cyan, true);
-    SnakeTexts texts;
-    EXPECT_EQ(texts.nameText(snake).getString(), sf::String(L"あなた"));
-    snake.name = L"Kai";
-    EXPECT_EQ(texts.nameText(snake).getString(), sf::String(L"Kai"));
-    snake.name = L"";
-    EXPECT_EQ(texts.nameText(snake).getString(), sf::String(L""));
+    for (const wchar_t* name : {L"あなた", L"Kai", L""}) {
+        snake.name = name;
+        EXPECT_EQ(texts.nameText(snake).getString(), sf::String(name));
+    }
 }

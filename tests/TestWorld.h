@@ -1,12 +1,14 @@
 #pragma once
 
+#include "sim/Arena.h"
 #include "sim/World.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 
-// Puts every bot to sleep for good and empties the pellet pool, so a test
-// can place exactly the snakes and pellets it looks at. The free stack is
-// back in its first order, 899 on top.
+// Every bot asleep for good, the pellet pool empty with its free stack back
+// in first order (899 on top), so a test places exactly what it looks at.
 inline void quieten(World& world) {
     for (std::size_t i = 1; i < world.snakes.size(); ++i) {
         world.snakes[i]->alive = false;
@@ -20,19 +22,36 @@ inline void quieten(World& world) {
     world.particles.clear();
 }
 
-// A live snake of the given mass, its points laid from the head backwards
-// (against the heading) at the given spacing; a spacing of 0 folds them.
+inline std::unique_ptr<World> quietWorld(unsigned seed) {
+    std::srand(seed);
+    auto world = std::make_unique<World>();
+    quieten(*world);
+    return world;
+}
+
+// Pellets far from anything, so the top-up leaves the pool alone.
+inline void addFarPellets(World& world, int count) {
+    for (int i = 0; i < count; ++i) world.addPellet({-3000.0f, 0.0f}, 4.0f, sf::Color::White, false);
+}
+
+// A live snake whose points run back from the head against the heading; a
+// spacing of 0 folds them.
 inline void place(Snake& snake, sf::Vector2f head, float heading, float mass, std::size_t count = 15,
                   float spacing = 0.0f) {
     snake.alive = true;
     snake.mass = mass;
     snake.radiusSquared = radiusSquaredFor(mass);
-    snake.heading = heading;
-    snake.targetHeading = heading;
+    snake.heading = snake.targetHeading = heading;
     snake.boosting = false;
     snake.pointCount = count;
     const sf::Vector2f back(-std::cos(heading) * spacing, -std::sin(heading) * spacing);
-    for (std::size_t i = 0; i < count; ++i)
-        snake.points[i] = head + back * static_cast<float>(i);
+    for (std::size_t i = 0; i < count; ++i) snake.points[i] = head + back * static_cast<float>(i);
     snake.updateBounds();
+}
+
+// The spawn place rand() gives: a whole degree, then a distance under `range`.
+inline sf::Vector2f drawPlace(int range) {
+    const int index = degreeIndex(std::rand() % 360);
+    const float distance = static_cast<float>(std::rand() % range);
+    return {distance * trigTable().cosine[index], distance * trigTable().sine[index]};
 }

@@ -6,52 +6,48 @@
 
 namespace {
 
-BootInput window1280() {
-    BootInput input;
-    input.windowSize = {1280, 720};
-    input.mouse = {-100.0f, -100.0f};
-    return input;
-}
-
 struct BootScreenLayout : ::testing::Test {
-    BootScreenLayout() { loadGameFont(font); }
+    BootScreenLayout() {
+        loadGameFont(font);
+        input.windowSize = {1280, 720};
+        input.mouse = {-100.0f, -100.0f};
+    }
     sf::Font font;
+    BootInput input;
 };
 
 }  // namespace
 
 TEST_F(BootScreenLayout, TextsAreCentredAndAnimatedByTheScreensOwnTime) {
     BootScreen screen(font);
-    screen.update(window1280(), 0.0f);
+    screen.update(input, 0.0f);
     EXPECT_GT(screen.title.getLocalBounds().width, 0.0f) << "no font with Latin and Japanese glyphs";
-    EXPECT_EQ(screen.title.getPosition(), sf::Vector2f(640.0f, 120.0f));
     EXPECT_EQ(screen.title.getOrigin(), sf::Vector2f(screen.title.getLocalBounds().width / 2.0f, 0.0f));
-    EXPECT_EQ(screen.prompt.getPosition(), sf::Vector2f(640.0f, 320.0f));
-    EXPECT_EQ(screen.nameLabel.getPosition(), sf::Vector2f(640.0f, 360.0f));
-    EXPECT_EQ(screen.hint.getPosition(), sf::Vector2f(640.0f, 720.0f));
+    const std::pair<const sf::Text*, sf::Vector2f> places[] = {{&screen.title, {640.0f, 120.0f}},
+                                                                {&screen.prompt, {640.0f, 320.0f}},
+                                                                {&screen.nameLabel, {640.0f, 360.0f}},
+                                                                {&screen.hint, {640.0f, 720.0f}}};
+    for (const auto& p : places) EXPECT_EQ(p.first->getPosition(), p.second) << p.second.y;
     EXPECT_EQ(screen.title.getOutlineColor(), sf::Color(0, 255, 255, 180));
     EXPECT_EQ(screen.title.getFillColor(), sf::Color::Transparent);
     EXPECT_EQ(screen.hint.getFillColor(), sf::Color(255, 255, 255, 120));
     EXPECT_EQ(screen.nameLabel.getString().toWideString(), L"あなた_");
 
-    screen.update(window1280(), 0.5f);
+    screen.update(input, 0.5f);
     EXPECT_EQ(screen.nameLabel.getString().toWideString(), L"あなた ");
     EXPECT_EQ(screen.title.getOutlineColor().a, 159);
     EXPECT_EQ(screen.hint.getFillColor().a, 242);
-
-    // At the bottom of its fade the hint's formula goes negative: hidden.
-    screen.update(window1280(), 1.1780972f - 0.5f);
+    screen.update(input, 1.1780972f - 0.5f);  // the hint's fade dips below zero: hidden
     EXPECT_EQ(screen.hint.getFillColor().a, 0);
-
     screen.name.clear();
-    screen.update(window1280(), 0.5f);
+    screen.update(input, 0.5f);
     EXPECT_EQ(screen.nameLabel.getString().toWideString(), L"_");
 }
 
 TEST_F(BootScreenLayout, TheChosenSwatchShowsItsColourInsideAWhiteRing) {
     BootScreen screen(font);
     screen.colorIndex = 5;
-    screen.update(window1280(), 0.0f);
+    screen.update(input, 0.0f);
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1280, 720));
     target.clear(sf::Color(2, 4, 15, 255));
@@ -60,8 +56,7 @@ TEST_F(BootScreenLayout, TheChosenSwatchShowsItsColourInsideAWhiteRing) {
     const sf::Image image = target.getTexture().copyToImage();
     const unsigned cx = 640 + 75, cy = 550;
     EXPECT_EQ(image.getPixel(cx, cy), screen.palette[5]);
-    // Radius 22 and a ring of 4, both scaled by 1.3.
-    EXPECT_EQ(image.getPixel(cx, cy - 31), sf::Color::White);
+    EXPECT_EQ(image.getPixel(cx, cy - 31), sf::Color::White);  // radius 22 and a ring of 4, both scaled by 1.3
     EXPECT_EQ(image.getPixel(cx - 75, cy - 31), sf::Color(2, 4, 15, 255));
     EXPECT_EQ(image.getPixel(cx - 75, cy), screen.palette[4]);
 }

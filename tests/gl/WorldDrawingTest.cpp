@@ -35,33 +35,17 @@ int count(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
 bool near(sf::Color c, sf::Color expected) {
     return std::abs(c.r - expected.r) <= 2 && std::abs(c.g - expected.g) <= 2 && std::abs(c.b - expected.b) <= 2;
 }
-
-bool gold(sf::Color c) { return c.r > 200 && c.g > 150 && c.b < 80; }
 bool white(sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; }
 
-// Only the player, a one-point snake at the origin heading right; no
-// pellets, no sparks.
-void keepOnlyThePlayer(World& world) {
-    for (const auto& snake : world.snakes) snake->alive = false;
-    for (Pellet& pellet : world.pellets) pellet.isFree = true;
-    world.particles.clear();
-    Snake& player = world.player();
-    player.alive = true;
-    player.heading = 0.0f;
-    player.targetHeading = 0.0f;
-    player.pointCount = 1;
-    player.points[0] = sf::Vector2f(0.0f, 0.0f);
-    player.updateBounds();
-}
-
-struct Canvas {
-    Canvas(unsigned width, unsigned height) { target.create(width, height); }
-    sf::Image finish() {
-        target.display();
-        return target.getTexture().copyToImage();
-    }
+// Renders into a fresh texture cleared to `background` and reads it back.
+sf::Image render(sf::Vector2u size, sf::Color background, const std::function<void(sf::RenderTarget&)>& draw) {
     sf::RenderTexture target;
-};
+    target.create(size.x, size.y);
+    target.clear(background);
+    draw(target);
+    target.display();
+    return target.getTexture().copyToImage();
+}
 
 struct WithFont : ::testing::Test {
     WithFont() {
@@ -90,14 +74,11 @@ TEST(Backdrop, LayersAddOntoTheFrameShiftedByTheirParallax) {
     std::vector<DecorationLayer> layers(1);
     layers[0].parallax = 0.5f;
     layers[0].vertices.setPrimitiveType(sf::Triangles);
-    const sf::Color green(0, 100, 0, 255);
-    layers[0].vertices.append(sf::Vertex({100.0f, 100.0f}, green));
-    layers[0].vertices.append(sf::Vertex({140.0f, 100.0f}, green));
-    layers[0].vertices.append(sf::Vertex({100.0f, 140.0f}, green));
-    Canvas canvas(200, 200);
-    canvas.target.clear(sf::Color(50, 0, 0));
-    drawDecorationLayers(layers, canvas.target, sf::Vector2f(100.0f, -40.0f));
-    const sf::Image image = canvas.finish();
+    for (sf::Vector2f at : {sf::Vector2f(100.0f, 100.0f), sf::Vector2f(140.0f, 100.0f), sf::Vector2f(100.0f, 140.0f)})
+        layers[0].vertices.append(sf::Vertex(at, sf::Color(0, 100, 0, 255)));
+    const sf::Image image = render({200, 200}, sf::Color(50, 0, 0), [&](sf::RenderTarget& target) {
+        drawDecorationLayers(layers, target, sf::Vector2f(100.0f, -40.0f));
+    });
     EXPECT_EQ(image.getPixel(55, 125), sf::Color(50, 100, 0));
     EXPECT_EQ(image.getPixel(105, 125), sf::Color(50, 0, 0));
 }
@@ -106,13 +87,10 @@ TEST_F(WithFont, ScoreAtTheLeftAndHighScoreRightAlignedWhateverItsDigits) {
     int ends[2];
     const int highScores[2] = {0, 1230};
     for (int i = 0; i < 2; ++i) {
-        Canvas canvas(1280, 720);
-        canvas.target.clear(sf::Color(2, 4, 10));
-        drawScore(canvas.target, font, 57, highScores[i]);
-        const sf::Image image = canvas.finish();
-        EXPECT_GT(count(image, {30, 30, 300, 60}, [](sf::Color c) { return c.r < 60 && c.g > 200 && c.b > 200; }),
-                  100);
-        ends[i] = rightmost(image, {640, 20, 640, 80}, gold);
+        const sf::Image image = render({1280, 720}, sf::Color(2, 4, 10),
+                                       [&](sf::RenderTarget& target) { drawScore(target, font, 57, highScores[i]); });
+        EXPECT_GT(count(image, {30, 30, 300, 60}, [](sf::Color c) { return c.r < 60 && c.g > 200 && c.b > 200; }), 100);
+        ends[i] = rightmost(image, {640, 20, 640, 80}, [](sf::Color c) { return c.r > 200 && c.g > 150 && c.b < 80; });
     }
     EXPECT_EQ(ends[0], ends[1]);
     EXPECT_GE(ends[0], 1240);
@@ -129,54 +107,54 @@ TEST_F(WithFont, RankingRowsShowPlaceNameInColourAndRightAlignedScores) {
     first.shownScore = 12340.0f;
     second.shownScore = 50.0f;
     const std::vector<const Snake*> ranking = {&first, &second};
-
-    Canvas canvas(1280, 720);
-    canvas.target.clear(sf::Color::Black);
-    drawRanking(canvas.target, font, ranking, texts);
-    const sf::Image image = canvas.finish();
+    const sf::Image image = render({1280, 720}, sf::Color::Black,
+                                   [&](sf::RenderTarget& target) { drawRanking(target, font, ranking, texts); });
     // Panel fill over black, outline just outside its left edge.
     EXPECT_TRUE(near(image.getPixel(945, 460), sf::Color(14, 14, 21)));
     EXPECT_TRUE(near(image.getPixel(934, 300), sf::Color(78, 78, 117)));
     EXPECT_EQ(image.getPixel(931, 300), sf::Color::Black);
-    EXPECT_GT(count(image, {1000, 135, 150, 30}, [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 60; }),
-              50)
+    EXPECT_GT(count(image, {1000, 135, 150, 30}, [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 60; }), 50)
         << "the yellow title";
     EXPECT_EQ(texts.rankText(first).getString(), "1. " + sf::String(first.name));
     EXPECT_GT(count(image, {945, 180, 200, 24}, [](sf::Color c) { return c.r > 200 && c.g < 80; }), 20);
     const int firstEnd = rightmost(image, {1100, 180, 155, 24}, white);
-    const int secondEnd = rightmost(image, {1100, 207, 155, 24}, white);
     // Glyphs at fractional offsets round a pixel either way.
-    EXPECT_NEAR(firstEnd, secondEnd, 2);
+    EXPECT_NEAR(firstEnd, rightmost(image, {1100, 207, 155, 24}, white), 2);
     EXPECT_NEAR(firstEnd, 1240, 3);
 }
 
 TEST_F(WithFont, WorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {
+    // Only the player, a one-point snake at the origin heading right, over a
+    // pellet and under a spark.
     World world;
-    keepOnlyThePlayer(world);
-    world.player().color = sf::Color(200, 50, 50);
+    for (const auto& snake : world.snakes) snake->alive = false;
+    for (Pellet& pellet : world.pellets) pellet.isFree = true;
+    Snake& player = world.player();
+    player.alive = true;
+    player.heading = player.targetHeading = 0.0f;
+    player.pointCount = 1;
+    player.points[0] = sf::Vector2f(0.0f, 0.0f);
+    player.updateBounds();
+    player.color = sf::Color(200, 50, 50);
     world.addPellet({0.0f, 0.0f}, 10.0f, sf::Color(0, 255, 0), false);
     world.rebuildPelletGrid();
-    world.particles.push_back(Particle{{-8.0f, 0.0f}, {0.0f, 0.0f}, sf::Color(0, 0, 255), 1.0f});
+    world.particles.assign(1, Particle{{-8.0f, 0.0f}, {0.0f, 0.0f}, sf::Color(0, 0, 255), 1.0f});
     world.zoom = 2.0f;
     WorldPass pass;
     pass.build();
     SnakeTexts texts;
     texts.setupTexts(font);
-
-    Canvas canvas(400, 400);
-    canvas.target.clear(sf::Color(2, 4, 10));
-    canvas.target.setView(sf::View({0.0f, 0.0f}, {200.0f, 200.0f}));
-    pass.draw(canvas.target, world, texts, 0.0f);
-    const sf::Image image = canvas.finish();
+    const sf::Image image = render({400, 400}, sf::Color(2, 4, 10), [&](sf::RenderTarget& target) {
+        target.setView(sf::View({0.0f, 0.0f}, {200.0f, 200.0f}));
+        pass.draw(target, world, texts, 0.0f);
+    });
     const auto at = [&](float x, float y) { return image.getPixel(200 + int(2 * x), 200 + int(2 * y)); };
 
     // The body covers the pellet under it; the glow shows around the body.
-    const sf::Color centre = at(0.0f, 0.0f);
-    EXPECT_NEAR(centre.r, 130, 6);
-    EXPECT_NEAR(centre.g, 32, 6);
+    EXPECT_NEAR(at(0.0f, 0.0f).r, 130, 6);
+    EXPECT_NEAR(at(0.0f, 0.0f).g, 32, 6);
     EXPECT_GT(at(0.0f, -26.0f).g, 40);
-    // The shadow darkens the glow down and to the right only.
-    EXPECT_LT(at(18.0f, 14.0f).g + 20, at(-18.0f, -14.0f).g);
+    EXPECT_LT(at(18.0f, 14.0f).g + 20, at(-18.0f, -14.0f).g);  // the shadow falls down and right only
     // The spark lies on the body, the eye whites on both.
     EXPECT_EQ(at(-8.0f, 0.0f), sf::Color(0, 0, 255));
     EXPECT_TRUE(white(at(3.5f, -7.7f)));
