@@ -1,5 +1,6 @@
 #include "render/BootScreen.h"
 
+#include "render/TextDrawing.h"
 #include "shell/Controls.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -86,11 +87,11 @@ bool BootScreen::swatchContains(sf::Vector2f point) const {
 
 void BootScreen::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     target.draw(starLines, states);
-    target.draw(title, states);
-    target.draw(prompt, states);
-    target.draw(nameLabel, states);
+    drawText(target, title, states);
+    drawText(target, prompt, states);
+    drawText(target, nameLabel, states);
     for (const sf::CircleShape& swatch : swatches) target.draw(swatch, states);
-    target.draw(hint, states);
+    drawText(target, hint, states);
 }
 
 void BootScreen::animateTitle(float windowWidth) {

@@ -1,5 +1,7 @@
 #include "render/RankingBoard.h"
 
+#include "render/TextDrawing.h"
+
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Text.hpp>
 
@@ -21,7 +23,7 @@ void drawPanel(sf::RenderTarget& target, const sf::Font& font, sf::Vector2f corn
     title.setStyle(sf::Text::Bold);
     title.setFillColor(sf::Color::Yellow);
     title.setPosition(corner.x + 80.0f, corner.y + 10.0f);
-    target.draw(title);
+    drawText(target, title);
 }
 
 void drawRow(sf::RenderTarget& target, const Snake& snake, std::size_t place, sf::Vector2f corner,
@@ -31,11 +33,11 @@ void drawRow(sf::RenderTarget& target, const Snake& snake, std::size_t place, sf
     rank.setString(std::to_wstring(place + 1) + L". " + snake.name);
     rank.setFillColor(snake.color);
     rank.setPosition(corner.x + 15.0f, y);
-    target.draw(rank);
+    drawText(target, rank);
 
     sf::Text& score = texts.scoreText(snake);
     score.setPosition(corner.x + PanelWidth - score.getLocalBounds().width - 15.0f, y);
-    target.draw(score);
+    drawText(target, score);
 }
 
 }  // namespace

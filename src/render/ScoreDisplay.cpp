@@ -1,5 +1,7 @@
 #include "render/ScoreDisplay.h"
 
+#include "render/TextDrawing.h"
+
 #include <SFML/Graphics/Text.hpp>
 
 #include <string>
@@ -14,10 +16,10 @@ void drawScore(sf::RenderTarget& target, const sf::Font& font, int score, int hi
     text.setString("SCORE: " + std::to_string(score));
     text.setFillColor(sf::Color::Cyan);
     text.setPosition(30.0f, 30.0f);
-    target.draw(text);
+    drawText(target, text);
 
     text.setString("HIGH SCORE: " + std::to_string(highScore));
     text.setFillColor(sf::Color(255, 215, 0, 255));
     text.setPosition(width - text.getLocalBounds().width - 30.0f, 30.0f);
-    target.draw(text);
+    drawText(target, text);
 }

@@ -5,6 +5,7 @@
 #include "render/GlowTexture.h"
 #include "render/PelletQuads.h"
 #include "render/SparkQuads.h"
+#include "render/TextDrawing.h"
 
 #include <cmath>
 
@@ -75,5 +76,5 @@ void WorldPass::drawEyesAndLabel(sf::RenderTarget& target, const Snake& snake, s
     nameText.setOrigin(bounds.width / 2.0f, bounds.height / 2.0f);
     const sf::Vector2f head = snake.points[0];
     nameText.setPosition(head.x, head.y - radius - 30.0f / zoom);
-    target.draw(nameText);
+    drawText(target, nameText);
 }

@@ -65,6 +65,18 @@ pixel() {
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
 }
 
+# region X Y WIDTH HEIGHT: that box of the last screenshot as lines "x y r g b".
+region() {
+  convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
+    awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
+}
+
+# pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet
+# an awk condition on r, g and b.
+pixels_where() {
+  region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"
+}
+
 # close_like_wm: a WM_DELETE_WINDOW message to the game's window.
 close_like_wm() {
   current_window

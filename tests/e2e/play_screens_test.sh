@@ -5,14 +5,6 @@
 # and play screenshots are also copied there (the README's pictures).
 source "$(dirname "$0")/lib.sh"
 
-# pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box of the
-# last screenshot meet an awk condition on r, g and b.
-pixels_where() {
-  convert "$SHOT" -crop "$3x$4+$1+$2" -depth 8 txt:- |
-    sed -n 's/.*: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
-    awk "{ r = \$1; g = \$2; b = \$3 } $5 { n++ } END { print n + 0 }"
-}
-
 # expect_where LABEL MIN X Y WIDTH HEIGHT CONDITION
 expect_where() {
   local n
@@ -33,7 +25,16 @@ title_shot="$SHOT"
 # Magenta, two to the right of cyan, then play.
 xdotool key --delay 80 Right Right Return
 sleep 0.8
-shot play
+# A snake that spawns beside a bot's body can die at once; its dot and body
+# come back with the respawn, so look again for a few seconds.
+player_dot='r < 60 && g > 200 && b > 200'
+magenta='g < 4 && r > 60 && b > 60 && (r - b) * (r - b) < 100'
+for attempt in $(seq 1 12); do
+  shot play
+  [ "$(pixels_where 1060 500 180 180 "$player_dot")" -ge 6 ] &&
+    [ "$(pixels_where 490 210 300 300 "$magenta")" -ge 1500 ] && break
+  sleep 0.5
+done
 play_shot="$SHOT"
 
 expect_where "cyan score at the top left" 150 30 30 260 60 'r < 60 && g > 200 && b > 200'
@@ -50,9 +51,9 @@ expect_where "minimap rim" 3 1149 679 3 4 'r > 60 && r < 150 && (r - b) * (r - b
 expect_where "minimap rim" 3 1057 589 4 3 'r > 60 && r < 150 && (r - b) * (r - b) < 900'
 expect_where "minimap rim" 3 1239 589 4 3 'r > 60 && r < 150 && (r - b) * (r - b) < 900'
 expect_where "minimap disc" 12000 1080 520 140 140 'r < 70 && g < 70 && b < 90'
-expect_where "the player's dot" 6 1060 500 180 180 'r < 60 && g > 200 && b > 200'
+expect_where "the player's dot" 6 1060 500 180 180 "$player_dot"
 # The player's magenta snake (green exactly 0 in every shade) by the centre.
-expect_where "the magenta snake" 1500 490 210 300 300 'g < 4 && r > 60 && b > 60 && (r - b) * (r - b) < 100'
+expect_where "the magenta snake" 1500 490 210 300 300 "$magenta"
 
 if [ -n "${NEONVINE_PICTURES:-}" ]; then
   cp "$title_shot" "$NEONVINE_PICTURES/title.png"

@@ -16,18 +16,6 @@ swatch_center() {
   SY=$((550 + 65 * ($1 / 9)))
 }
 
-# region X Y WIDTH HEIGHT: that box of the last screenshot as lines "x y r g b".
-region() {
-  convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
-    awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
-}
-
-# pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet
-# an awk condition on r, g and b.
-pixels_where() {
-  region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"
-}
-
 # read_swatches: from the last screenshot sets SHOWN, the number of swatch
 # centres in their palette colour, and CHOSEN, the swatches wearing the white
 # ring of the chosen colour. The pulse moves the ring between 26 and 36
