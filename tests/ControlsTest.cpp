@@ -1,42 +1,10 @@
 #include "shell/Controls.h"
 
+#include "InputEvents.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-sf::Event keyPress(sf::Keyboard::Key key) {
-    sf::Event event;
-    event.type = sf::Event::KeyPressed;
-    event.key = {key, false, false, false, false};
-    return event;
-}
-
-sf::Event typed(sf::Uint32 character) {
-    sf::Event event;
-    event.type = sf::Event::TextEntered;
-    event.text.unicode = character;
-    return event;
-}
-
-sf::Event mousePress(sf::Mouse::Button button) {
-    sf::Event event;
-    event.type = sf::Event::MouseButtonPressed;
-    event.mouseButton = {button, 0, 0};
-    return event;
-}
-
-sf::Event padPress(unsigned int button) {
-    sf::Event event;
-    event.type = sf::Event::JoystickButtonPressed;
-    event.joystickButton = {0, button};
-    return event;
-}
-
-sf::Event ofType(sf::Event::EventType type) {
-    sf::Event event;
-    event.type = type;
-    return event;
-}
 
 // The shell and the title screen's choice, driven one event at a time.
 struct Shell {
@@ -51,13 +19,6 @@ struct Shell {
     int colorIndex = 0;
 };
 
-GamepadReading stickAt(float x, float y) {
-    GamepadReading pad;
-    pad.connected = true;
-    pad.x = x;
-    pad.y = y;
-    return pad;
-}
 
 }  // namespace
 

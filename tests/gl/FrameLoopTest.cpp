@@ -2,6 +2,8 @@
 
 #include "shell/FixedStep.h"
 
+#include "../InputEvents.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,19 +11,6 @@
 #include <vector>
 
 namespace {
-
-sf::Event keyPress(sf::Keyboard::Key key) {
-    sf::Event event;
-    event.type = sf::Event::KeyPressed;
-    event.key = {key, false, false, false, false};
-    return event;
-}
-
-sf::Event closed() {
-    sf::Event event;
-    event.type = sf::Event::Closed;
-    return event;
-}
 
 // Devices whose events and readings a test sets frame by frame; it counts
 // the steps by the clock reads that open them.
@@ -85,13 +74,6 @@ struct Shell {
     ScriptedDevices devices;
 };
 
-GamepadReading stick(float x, float y) {
-    GamepadReading pad;
-    pad.connected = true;
-    pad.x = x;
-    pad.y = y;
-    return pad;
-}
 
 }  // namespace
 
@@ -132,7 +114,7 @@ TEST(FrameLoop, ClosingInACatchUpFrameStillFinishesItsSteps) {
     Shell shell;
     shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
     const sf::Event escape = keyPress(sf::Keyboard::Escape);
-    EXPECT_EQ(shell.frame(0.21f, {closed(), escape, escape}), 12);
+    EXPECT_EQ(shell.frame(0.21f, {ofType(sf::Event::Closed), escape, escape}), 12);
     EXPECT_EQ(shell.devices.closes, 1);
     // Nothing after the close reached the shell.
     EXPECT_EQ(shell.devices.events.size(), 2u);
@@ -141,7 +123,7 @@ TEST(FrameLoop, ClosingInACatchUpFrameStillFinishesItsSteps) {
 
 TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     Shell shell;
-    shell.devices.pad = stick(0.0f, 80.0f);
+    shell.devices.pad = stickAt(0.0f, 80.0f);
     shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
     ASSERT_EQ(shell.frame(FixedStep), 1);
     const Snake& player = shell.world.player();

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/GamepadReading.h"
+
+#include <SFML/Window/Event.hpp>
+
+// Window events and gamepad readings as the shell receives them.
+
+inline sf::Event ofType(sf::Event::EventType type) {
+    sf::Event event;
+    event.type = type;
+    return event;
+}
+
+inline sf::Event keyPress(sf::Keyboard::Key key) {
+    sf::Event event = ofType(sf::Event::KeyPressed);
+    event.key = {key, false, false, false, false};
+    return event;
+}
+
+inline sf::Event typed(sf::Uint32 character) {
+    sf::Event event = ofType(sf::Event::TextEntered);
+    event.text.unicode = character;
+    return event;
+}
+
+inline sf::Event mousePress(sf::Mouse::Button button) {
+    sf::Event event = ofType(sf::Event::MouseButtonPressed);
+    event.mouseButton = {button, 0, 0};
+    return event;
+}
+
+inline sf::Event padPress(unsigned int button) {
+    sf::Event event = ofType(sf::Event::JoystickButtonPressed);
+    event.joystickButton = {0, button};
+    return event;
+}
+
+inline GamepadReading stickAt(float x, float y) {
+    GamepadReading pad;
+    pad.connected = true;
+    pad.x = x;
+    pad.y = y;
+    return pad;
+}
