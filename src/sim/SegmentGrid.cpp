@@ -5,11 +5,19 @@
 #include <algorithm>
 
 SegmentGrid::SegmentGrid(std::size_t capacity)
-    : stagedCells(capacity), stagedEntries(capacity), entries(capacity), cellStart(GridCells + 1, 0), cursor(GridCells, 0) {}
+    : stagedCells(capacity),
+      stagedEntries(capacity),
+      entries(capacity),
+      cellStamp(GridCells, 0),
+      cellFirst(GridCells, 0),
+      cellCount(GridCells, 0),
+      cursor(GridCells, 0) {
+    usedCells.reserve(GridCells);
+}
 
 void SegmentGrid::clear() {
     stagedCount = 0;
-    std::fill(cellStart.begin(), cellStart.end(), 0);
+    nextStamp();
 }
 
 void SegmentGrid::grow() {
@@ -19,20 +27,37 @@ void SegmentGrid::grow() {
     entries.resize(capacity);
 }
 
+void SegmentGrid::nextStamp() {
+    if (++stamp == 0) {
+        std::fill(cellStamp.begin(), cellStamp.end(), 0);
+        stamp = 1;
+    }
+}
+
 // A counting sort by cell. A body's segments come in runs of one cell, so
 // counts and places are carried in registers along a run rather than
 // bounced through memory for every entry.
 void SegmentGrid::finish() {
-    std::fill(cellStart.begin(), cellStart.end(), 0);
+    nextStamp();
+    usedCells.clear();
     for (std::size_t i = 0; i < stagedCount;) {
         const int cell = stagedCells[i];
         std::size_t end = i + 1;
         while (end < stagedCount && stagedCells[end] == cell) ++end;
-        cellStart[cell + 1] += static_cast<int>(end - i);
+        if (cellStamp[cell] != stamp) {
+            cellStamp[cell] = stamp;
+            cellCount[cell] = 0;
+            usedCells.push_back(cell);
+        }
+        cellCount[cell] += static_cast<int>(end - i);
         i = end;
     }
-    for (int cell = 0; cell < GridCells; ++cell) cellStart[cell + 1] += cellStart[cell];
-    std::copy(cellStart.begin(), cellStart.end() - 1, cursor.begin());
+    int first = 0;
+    for (const int cell : usedCells) {
+        cellFirst[cell] = first;
+        cursor[cell] = first;
+        first += cellCount[cell];
+    }
     for (std::size_t i = 0; i < stagedCount;) {
         const int cell = stagedCells[i];
         int place = cursor[cell];
@@ -42,6 +67,7 @@ void SegmentGrid::finish() {
 }
 
 SegmentGrid::Entries SegmentGrid::operator[](int cell) const {
-    const SegmentEntry* base = entries.data();
-    return Entries{base + cellStart[cell], base + cellStart[cell + 1]};
+    if (cellStamp[cell] != stamp) return Entries{nullptr, nullptr};
+    const SegmentEntry* start = entries.data() + cellFirst[cell];
+    return Entries{start, start + cellCount[cell]};
 }

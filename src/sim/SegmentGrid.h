@@ -3,6 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 struct Snake;
@@ -17,7 +18,8 @@ struct SegmentEntry {
 // The segments of a step by grid cell, kept in one flat array grouped cell
 // by cell. Entries are staged in the order they come and grouped once, so
 // each cell lists its entries in that order and a rebuild never scatters
-// writes over thousands of small arrays.
+// writes over thousands of small arrays. Only the cells in use are touched:
+// a cell whose stamp is not the current one reads empty.
 class SegmentGrid {
 public:
     // The entries of one cell, in the order they were added.
@@ -50,12 +52,17 @@ public:
 
 private:
     void grow();
+    void nextStamp();
 
     // Sized ahead; the first stagedCount are in use.
     std::vector<int> stagedCells;
     std::vector<SegmentEntry> stagedEntries;
     std::size_t stagedCount = 0;
     std::vector<SegmentEntry> entries;  // grouped by cell, sized like the staging
-    std::vector<int> cellStart;  // one past the last cell too
+    std::vector<std::uint32_t> cellStamp;
+    std::vector<int> cellFirst;  // where a stamped cell's entries start
+    std::vector<int> cellCount;
     std::vector<int> cursor;
+    std::vector<int> usedCells;  // the stamped cells, in the order first met
+    std::uint32_t stamp = 1;
 };
