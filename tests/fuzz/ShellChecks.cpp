@@ -81,7 +81,7 @@ void checkTransition(const sf::Event& event, bool pointerOnSwatch, const ShellVi
                      const ShellView& after, const Snake& player, sf::Color chosen,
                      std::vector<std::string>& found) {
     const GameState state = expectedState(event, pointerOnSwatch, before);
-    if (after.state != state) found.emplace_back("state moved outside the designed transitions");
+    if (after.state != state) found.emplace_back("state moved outside the allowed transitions");
     if (after.closed != (before.closed || expectedClose(event, before))) found.emplace_back("window closed wrongly");
     const bool toggle = isKeyPress(event, sf::Keyboard::F11);
     if (after.fullscreen != (before.fullscreen != toggle) || after.windowsMade != before.windowsMade + toggle)

@@ -24,7 +24,7 @@ struct ShellView {
 // or no character at all; the colour is one of the palette's 18.
 void checkChoice(const std::wstring& name, int colorIndex, std::vector<std::string>& found);
 
-// The event moved the shell only along the designed transitions: the title
+// The event moved the shell only along the allowed transitions: the title
 // to play by Enter, a left click off the swatches or pad button 0 or 1 with
 // a name; play back to the title by Escape; the end by the close event or
 // by Escape on the title. Starting play hands the name and colour over.
