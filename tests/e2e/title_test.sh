@@ -65,20 +65,22 @@ near() {
 
 # The checks below look at the last screenshot; on failure they leave the
 # reason in WHY.
-on_title() {
+# read_screen: the swatches and the title outline of the last screenshot;
+# sets SHOWN, CHOSEN, OUTLINE and WHY.
+read_screen() {
   read_swatches
-  local outline
-  outline="$(title_outline)"
-  WHY="$SHOWN swatches shown, $outline pixels of title outline"
-  [ "$SHOWN" -eq 18 ] && [ "$outline" -gt 500 ]
+  OUTLINE="$(title_outline)"
+  WHY="$SHOWN swatches shown, $OUTLINE pixels of title outline"
+}
+
+on_title() {
+  read_screen
+  [ "$SHOWN" -eq 18 ] && [ "$OUTLINE" -gt 500 ]
 }
 
 in_play() {
-  read_swatches
-  local outline
-  outline="$(title_outline)"
-  WHY="$SHOWN swatches shown, $outline pixels of title outline"
-  [ "$SHOWN" -le 2 ] && [ "$outline" -lt 200 ]
+  read_screen
+  [ "$SHOWN" -le 2 ] && [ "$OUTLINE" -lt 200 ]
 }
 
 chosen_is() {
