@@ -59,6 +59,20 @@ shot() {
   SHOT="$WORK/$1.png"
 }
 
+# shot_until NAME COMMAND...: screenshots every half second, for up to six
+# seconds, until the command accepts the last one. A snake that spawns beside
+# a bot's body can die at once and is gone until its respawn.
+shot_until() {
+  local name="$1" attempt
+  shift
+  for attempt in $(seq 1 12); do
+    shot "$name"
+    "$@" && return 0
+    sleep 0.5
+  done
+  return 0
+}
+
 # pixel X Y: the colour at (X, Y) of the last screenshot as "R G B".
 pixel() {
   convert "$SHOT" -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 |

@@ -33,11 +33,13 @@ title_shot="$SHOT"
 
 xdotool key Return
 sleep 1
-shot play
+player_dot='r < 60 && g > 200 && b > 200'
+player_on_minimap() { [ "$(pixels_where 1060 500 180 180 "$player_dot")" -ge 6 ]; }
+shot_until play player_on_minimap
 play_shot="$SHOT"
 # The minimap is drawn with shapes; the score and the high score are text.
 expect_count "minimap disc" 12000 30000 1080 520 140 140 'r < 70 && g < 70 && b < 90'
-expect_count "the player's dot" 6 400 1060 500 180 180 'r < 60 && g > 200 && b > 200'
+expect_count "the player's dot" 6 400 1060 500 180 180 "$player_dot"
 expect_count "no gold high score" 0 20 900 30 355 60 'r > 200 && g > 160 && g < 240 && b < 60'
 
 if [ -n "${NEONVINE_PICTURES:-}" ]; then

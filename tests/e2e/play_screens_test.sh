@@ -25,16 +25,13 @@ title_shot="$SHOT"
 # Magenta, two to the right of cyan, then play.
 xdotool key --delay 80 Right Right Return
 sleep 0.8
-# A snake that spawns beside a bot's body can die at once; its dot and body
-# come back with the respawn, so look again for a few seconds.
 player_dot='r < 60 && g > 200 && b > 200'
 magenta='g < 4 && r > 60 && b > 60 && (r - b) * (r - b) < 100'
-for attempt in $(seq 1 12); do
-  shot play
+player_in_play() {
   [ "$(pixels_where 1060 500 180 180 "$player_dot")" -ge 6 ] &&
-    [ "$(pixels_where 490 210 300 300 "$magenta")" -ge 1500 ] && break
-  sleep 0.5
-done
+    [ "$(pixels_where 490 210 300 300 "$magenta")" -ge 1500 ]
+}
+shot_until play player_in_play
 play_shot="$SHOT"
 
 expect_where "cyan score at the top left" 150 30 30 260 60 'r < 60 && g > 200 && b > 200'
