@@ -15,7 +15,8 @@ protected:
     // A body point at the given distance and angle from the bot's head.
     void addBodyAt(SegmentGrid& grid, const Snake& owner, float distance, float angle) {
         const sf::Vector2f a = bot.points[0] + distance * sf::Vector2f(std::cos(angle), std::sin(angle));
-        grid.add(cellOf(a.x, a.y).index(), a, a, &owner);
+        const sf::Vector2f point[2] = {a, a};
+        grid.addBody(point, 2, &owner);
         grid.finish();
     }
     void addFood(sf::Vector2f at) {

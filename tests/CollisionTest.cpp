@@ -135,3 +135,36 @@ TEST(Collisions, DeathLeavesAColourGradientOfPelletsAndSparks) {
     EXPECT_EQ(world->pellets[899 - 4].color, sf::Color(127, 127, 127));
     EXPECT_EQ(world->pellets[899 - 7].color, sf::Color(223, 166, 61));
 }
+
+TEST(SegmentGrids, ListEachCellsSegmentsInBodyOrderAcrossBodiesAndRebuilds) {
+    Snake first{1, nullptr, L"", sf::Color::White, false};
+    Snake second{2, nullptr, L"", sf::Color::White, false};
+    // Cell 25 spans 0 to 152: the first body leaves it and comes back.
+    const sf::Vector2f body[] = {{10, 10}, {100, 10}, {160, 10}, {140, 10}, {20, 10}, {30, 10}};
+    const sf::Vector2f other[] = {{50, 20}, {60, 20}};
+    const int middle = cellOf(10, 10).index();
+    SegmentGrid grid(4);  // too small: the grid grows rather than drops segments
+    for (int round = 0; round < 2; ++round) {
+        grid.clear();
+        grid.addBody(body, 6, &first);
+        grid.addBody(other, 2, &second);
+        grid.addBody(other, 1, &second);  // a single point has no segment
+        grid.finish();
+        std::vector<std::tuple<float, float, const Snake*>> seen;
+        grid.anyIn(middle, [&](const SegmentEntry& s) {
+            seen.emplace_back(s.a.x, s.b.x, s.owner);
+            return false;
+        });
+        const std::vector<std::tuple<float, float, const Snake*>> expected = {
+            {10, 100, &first}, {100, 160, &first}, {140, 20, &first}, {20, 30, &first}, {50, 60, &second}};
+        EXPECT_EQ(seen, expected);
+        EXPECT_TRUE(grid.anyIn(middle + 1, [&](const SegmentEntry& s) { return s.a.x == 160 && s.b.x == 140; }));
+        EXPECT_EQ(grid.size(), 6u);
+    }
+    int visits = 0;
+    EXPECT_TRUE(grid.anyIn(middle, [&](const SegmentEntry&) { return ++visits == 2; }));
+    EXPECT_EQ(visits, 2);  // stops at the first true
+    grid.clear();
+    grid.finish();
+    EXPECT_FALSE(grid.anyIn(middle, [](const SegmentEntry&) { return true; }));
+}

@@ -149,8 +149,8 @@ TEST(WorldStep, CollisionsAndBotsSeeTheBodiesAsTheyStoodBeforeMoving) {
 
     ASSERT_NE(bot.points[0], before[0]);
     for (std::size_t i = 0; i + 1 < before.size(); ++i) {
-        const auto& cell = world->botSegmentGrid[cellOf(before[i].x, before[i].y).index()];
-        EXPECT_TRUE(std::any_of(cell.begin(), cell.end(), [&](const SegmentEntry& entry) {
+        const int cell = cellOf(before[i].x, before[i].y).index();
+        EXPECT_TRUE(world->botSegmentGrid.anyIn(cell, [&](const SegmentEntry& entry) {
             return entry.owner == &bot && entry.a == before[i] && entry.b == before[i + 1];
         })) << i;
     }

@@ -21,11 +21,10 @@ bool swerveFromDanger(Snake& bot, Cell cell, const SegmentGrid& botSegmentGrid, 
         return true;
     };
     return forEachCellAround(cell, 2, [&](int index) {
-        for (const SegmentEntry& segment : botSegmentGrid[index])
-            if (segment.owner != &bot && threatens(segment)) return true;
-        for (const SegmentEntry& segment : playerSegmentGrid[index])
-            if (threatens(segment)) return true;
-        return false;
+        return botSegmentGrid.anyIn(index, [&](const SegmentEntry& segment) {
+                   return segment.owner != &bot && threatens(segment);
+               }) ||
+               playerSegmentGrid.anyIn(index, threatens);
     });
 }
 

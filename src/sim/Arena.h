@@ -39,11 +39,12 @@ struct Cell {
 
 namespace detail {
 // Clamping before the conversion gives the same cell as truncating first,
-// and keeps points far outside the grid well defined.
+// and keeps points far outside the grid well defined. Selects rather than
+// branches, so loops over many points vectorise.
 inline int clampCell(float coordinate) {
-    const float cell = (coordinate + ArenaRadius) / CellSize;
-    if (!(cell > 0.0f)) return 0;
-    if (cell >= static_cast<float>(GridSide - 1)) return GridSide - 1;
+    float cell = (coordinate + ArenaRadius) / CellSize;
+    cell = cell > 0.0f ? cell : 0.0f;  // NaN too
+    cell = cell < static_cast<float>(GridSide - 1) ? cell : static_cast<float>(GridSide - 1);
     return static_cast<int>(cell);
 }
 }  // namespace detail

@@ -28,10 +28,7 @@ void World::rebuildSegmentGrids() {
         const Snake& snake = *entry;
         if (!snake.alive) continue;
         SegmentGrid& grid = snake.isPlayer ? playerSegmentGrid : botSegmentGrid;
-        for (std::size_t i = 0; i + 1 < snake.pointCount; ++i) {
-            const sf::Vector2f a = snake.points[i];
-            grid.add(cellOf(a.x, a.y).index(), a, snake.points[i + 1], &snake);
-        }
+        grid.addBody(snake.points, snake.pointCount, &snake);
     }
     botSegmentGrid.finish();
     playerSegmentGrid.finish();
@@ -77,12 +74,13 @@ bool touchesSegment(sf::Vector2f head, float radius, const SegmentEntry& segment
 bool World::touchesBody(const Snake& snake, float radius, Cell cell) const {
     const sf::Vector2f head = snake.points[0];
     return forEachCellAround(cell, 1, [&](int index) {
-        for (const SegmentEntry& segment : botSegmentGrid[index])
-            if (segment.owner != &snake && touchesSegment(head, radius, segment)) return true;
-        if (!snake.isPlayer)
-            for (const SegmentEntry& segment : playerSegmentGrid[index])
-                if (touchesSegment(head, radius, segment)) return true;
-        return false;
+        if (botSegmentGrid.anyIn(index, [&](const SegmentEntry& segment) {
+                return segment.owner != &snake && touchesSegment(head, radius, segment);
+            }))
+            return true;
+        return !snake.isPlayer && playerSegmentGrid.anyIn(index, [&](const SegmentEntry& segment) {
+            return touchesSegment(head, radius, segment);
+        });
     });
 }
 

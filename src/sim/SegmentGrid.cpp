@@ -4,27 +4,25 @@
 
 #include <algorithm>
 
-SegmentGrid::SegmentGrid(std::size_t capacity)
-    : stagedCells(capacity),
-      stagedEntries(capacity),
-      entries(capacity),
+SegmentGrid::SegmentGrid(std::size_t pointCapacity)
+    : snapshot(pointCapacity),
       cellStamp(GridCells, 0),
       cellFirst(GridCells, 0),
       cellCount(GridCells, 0),
       cursor(GridCells, 0) {
+    pointCells.reserve(pointCapacity);
+    staged.reserve(pointCapacity);
+    stagedCells.reserve(pointCapacity);
+    grouped.reserve(pointCapacity);
     usedCells.reserve(GridCells);
 }
 
 void SegmentGrid::clear() {
-    stagedCount = 0;
+    snapshotCount = 0;
+    segmentCount = 0;
+    staged.clear();
+    stagedCells.clear();
     nextStamp();
-}
-
-void SegmentGrid::grow() {
-    const std::size_t capacity = stagedCells.size() * 2 + 1;
-    stagedCells.resize(capacity);
-    stagedEntries.resize(capacity);
-    entries.resize(capacity);
 }
 
 void SegmentGrid::nextStamp() {
@@ -34,23 +32,41 @@ void SegmentGrid::nextStamp() {
     }
 }
 
-// A counting sort by cell. A body's segments come in runs of one cell, so
-// counts and places are carried in registers along a run rather than
-// bounced through memory for every entry.
+void SegmentGrid::addBody(const sf::Vector2f* points, std::size_t count, const Snake* owner) {
+    if (count < 2) return;
+    if (snapshotCount + count > snapshot.size()) snapshot.resize(std::max(snapshot.size() * 2, snapshotCount + count));
+    const std::size_t base = snapshotCount;
+    std::copy(points, points + count, snapshot.begin() + static_cast<std::ptrdiff_t>(base));
+    snapshotCount += count;
+    segmentCount += count - 1;
+    // The cells first, in a loop of their own that vectorises.
+    pointCells.resize(count);
+    for (std::size_t i = 0; i < count; ++i) pointCells[i] = cellOf(points[i].x, points[i].y).index();
+    std::size_t start = 0;
+    int cell = pointCells[0];
+    for (std::size_t i = 1; i + 1 < count; ++i) {
+        const int next = pointCells[i];
+        if (next == cell) continue;
+        staged.push_back(Run{static_cast<std::uint32_t>(base + start), static_cast<std::uint32_t>(i - start), owner});
+        stagedCells.push_back(cell);
+        start = i;
+        cell = next;
+    }
+    staged.push_back(Run{static_cast<std::uint32_t>(base + start), static_cast<std::uint32_t>(count - 1 - start), owner});
+    stagedCells.push_back(cell);
+}
+
+// A counting sort of the runs by cell, keeping their order within a cell.
 void SegmentGrid::finish() {
     nextStamp();
     usedCells.clear();
-    for (std::size_t i = 0; i < stagedCount;) {
-        const int cell = stagedCells[i];
-        std::size_t end = i + 1;
-        while (end < stagedCount && stagedCells[end] == cell) ++end;
+    for (const int cell : stagedCells) {
         if (cellStamp[cell] != stamp) {
             cellStamp[cell] = stamp;
             cellCount[cell] = 0;
             usedCells.push_back(cell);
         }
-        cellCount[cell] += static_cast<int>(end - i);
-        i = end;
+        ++cellCount[cell];
     }
     int first = 0;
     for (const int cell : usedCells) {
@@ -58,16 +74,6 @@ void SegmentGrid::finish() {
         cursor[cell] = first;
         first += cellCount[cell];
     }
-    for (std::size_t i = 0; i < stagedCount;) {
-        const int cell = stagedCells[i];
-        int place = cursor[cell];
-        for (; i < stagedCount && stagedCells[i] == cell; ++i) entries[place++] = stagedEntries[i];
-        cursor[cell] = place;
-    }
-}
-
-SegmentGrid::Entries SegmentGrid::operator[](int cell) const {
-    if (cellStamp[cell] != stamp) return Entries{nullptr, nullptr};
-    const SegmentEntry* start = entries.data() + cellFirst[cell];
-    return Entries{start, start + cellCount[cell]};
+    grouped.resize(staged.size());
+    for (std::size_t i = 0; i < staged.size(); ++i) grouped[static_cast<std::size_t>(cursor[stagedCells[i]]++)] = staged[i];
 }
