@@ -59,18 +59,20 @@ shot() {
   SHOT="$WORK/$1.png"
 }
 
-# shot_until NAME COMMAND...: screenshots every half second, for up to six
-# seconds, until the command accepts the last one. A snake that spawns beside
-# a bot's body can die at once and is gone until its respawn.
-shot_until() {
-  local name="$1" attempt
+# eventually NAME CHECK...: screenshots until CHECK holds, for a few seconds,
+# as a busy machine may be slow to show the next frame, or a snake that
+# spawned beside a bot's body may have died and wait for its respawn. CHECK
+# may set WHY to say what it missed.
+eventually() {
+  local name="$1" i
   shift
-  for attempt in $(seq 1 12); do
+  WHY="the check never held"
+  for i in $(seq 1 24); do
     shot "$name"
     "$@" && return 0
-    sleep 0.5
+    sleep 0.25
   done
-  return 0
+  fail "$name: $WHY"
 }
 
 # pixel X Y: the colour at (X, Y) of the last screenshot as "R G B".

@@ -34,8 +34,11 @@ title_shot="$SHOT"
 xdotool key Return
 sleep 1
 player_dot='r < 60 && g > 200 && b > 200'
-player_on_minimap() { [ "$(pixels_where 1060 500 180 180 "$player_dot")" -ge 6 ]; }
-shot_until play player_on_minimap
+player_on_minimap() {
+  WHY="no cyan dot on the minimap"
+  [ "$(pixels_where 1060 500 180 180 "$player_dot")" -ge 6 ]
+}
+eventually play player_on_minimap
 play_shot="$SHOT"
 # The minimap is drawn with shapes; the score and the high score are text.
 expect_count "minimap disc" 12000 30000 1080 520 140 140 'r < 70 && g < 70 && b < 90'

@@ -28,10 +28,11 @@ sleep 0.8
 player_dot='r < 60 && g > 200 && b > 200'
 magenta='g < 4 && r > 60 && b > 60 && (r - b) * (r - b) < 100'
 player_in_play() {
+  WHY="no cyan dot on the minimap or no magenta snake by the centre"
   [ "$(pixels_where 1060 500 180 180 "$player_dot")" -ge 6 ] &&
     [ "$(pixels_where 490 210 300 300 "$magenta")" -ge 1500 ]
 }
-shot_until play player_in_play
+eventually play player_in_play
 play_shot="$SHOT"
 
 expect_where "cyan score at the top left" 150 30 30 260 60 'r < 60 && g > 200 && b > 200'

@@ -96,19 +96,6 @@ name_ink_is() {
   [ "$INK" -ge "$1" ] && [ "$INK" -le "$2" ]
 }
 
-# eventually NAME CHECK...: screenshots until CHECK holds, for a few seconds,
-# as a busy machine may be slow to show the next frame.
-eventually() {
-  local name="$1" i
-  shift
-  for i in $(seq 1 20); do
-    shot "$name"
-    "$@" && return 0
-    sleep 0.25
-  done
-  fail "$name: $WHY"
-}
-
 key() {
   xdotool key --delay 60 "$@"
   sleep 0.4
