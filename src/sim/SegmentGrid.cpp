@@ -40,8 +40,8 @@ void SegmentGrid::addBody(const sf::Vector2f* points, std::size_t count, const S
     snapshotCount += count;
     segmentCount += count - 1;
     // The cells first, in a loop of their own that vectorises.
-    pointCells.resize(count);
-    for (std::size_t i = 0; i < count; ++i) pointCells[i] = cellOf(points[i].x, points[i].y).index();
+    pointCells.resize(count - 1);
+    for (std::size_t i = 0; i + 1 < count; ++i) pointCells[i] = cellOf(points[i].x, points[i].y).index();
     std::size_t start = 0;
     int cell = pointCells[0];
     for (std::size_t i = 1; i + 1 < count; ++i) {
