@@ -3,7 +3,9 @@ start_xvfb() {
   local screen="$1" n
   for n in $(seq 90 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: by default the server resets when its last client leaves,
+    # and a test that connects during that reset has its connection dropped.
+    Xvfb ":$n" -screen 0 "$screen" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i
