@@ -2,8 +2,8 @@
 
 #include "sim/Snake.h"
 
-#include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 
 std::unordered_set<std::wstring> namesInUse;
 
@@ -27,6 +27,11 @@ void registerBotName(const std::wstring& name) {
 }
 
 int botNameRow(const std::wstring& name) {
-    const auto found = std::find(botNames.begin(), botNames.end(), name);
-    return found == botNames.end() ? 0 : static_cast<int>(found - botNames.begin()) + 1;
+    static const std::unordered_map<std::wstring, int> rows = [] {
+        std::unordered_map<std::wstring, int> byName;
+        for (std::size_t i = 0; i < botNames.size(); ++i) byName.emplace(botNames[i], static_cast<int>(i) + 1);
+        return byName;
+    }();
+    const auto found = rows.find(name);
+    return found == rows.end() ? 0 : found->second;
 }
