@@ -1,5 +1,7 @@
 #include "shell/FixedStep.h"
 
+#include "sim/Snake.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,11 +20,11 @@ std::vector<int> runFrames(float frameSeconds, int frames, float& accumulator) {
 
 TEST(FixedStep, StepsFollowTheFrameRate) {
     float accumulator = 0.0f;
-    const std::vector<int> at60 = runFrames(FixedStep, 120, accumulator);
+    const std::vector<int> at60 = runFrames(StepSeconds, 120, accumulator);
     EXPECT_EQ(at60, std::vector<int>(120, 1));
 
     accumulator = 0.0f;
-    const std::vector<int> at30 = runFrames(2.0f * FixedStep, 60, accumulator);
+    const std::vector<int> at30 = runFrames(2.0f * StepSeconds, 60, accumulator);
     EXPECT_EQ(at30, std::vector<int>(60, 2));
 }
 
@@ -32,9 +34,9 @@ TEST(FixedStep, AStallCountsAtMostAQuarterSecond) {
     EXPECT_EQ(accumulator, 0.25f);
     EXPECT_EQ(takeSteps(accumulator), 15);
     EXPECT_GE(accumulator, 0.0f);
-    EXPECT_LT(accumulator, FixedStep);
+    EXPECT_LT(accumulator, StepSeconds);
     // Then real time again.
-    accumulator = accumulateFrame(accumulator, FixedStep);
+    accumulator = accumulateFrame(accumulator, StepSeconds);
     EXPECT_EQ(takeSteps(accumulator), 1);
 }
 
@@ -45,5 +47,5 @@ TEST(FixedStep, AShortFrameCarriesItsTime) {
     EXPECT_EQ(accumulator, 0.0166f);
     accumulator = accumulateFrame(accumulator, 0.0166f);
     EXPECT_EQ(takeSteps(accumulator), 1);
-    EXPECT_FLOAT_EQ(accumulator, 0.0332f - FixedStep);
+    EXPECT_FLOAT_EQ(accumulator, 0.0332f - StepSeconds);
 }

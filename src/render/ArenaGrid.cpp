@@ -12,7 +12,7 @@ const float GridSpacing = 400.0f;
 
 // Half the chord of the arena's circle at distance v from its centre.
 float halfChord(float v) {
-    return std::sqrt(std::max(14440000.0f - v * v, 0.0f));
+    return std::sqrt(std::max(ArenaRadiusSquared - v * v, 0.0f));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "render/Backdrop.h"
 
+#include "sim/Arena.h"
+
 #include <cmath>
 #include <cstdlib>
 
 namespace {
-
-const float Pi = 3.1415927f;
 
 sf::Vector2f rimPoint(sf::Vector2f centre, float radius, float angle) {
     return centre + radius * sf::Vector2f(std::cos(angle), std::sin(angle));
@@ -31,7 +31,7 @@ void addDecorationLayer(std::vector<DecorationLayer>& layers, int count, float p
         const float x = static_cast<float>(std::rand() % 18000 - 9000);
         const float y = static_cast<float>(std::rand() % 18000 - 9000);
         const float radius = static_cast<float>(std::rand() % 1800 + 500);
-        const float rotation = static_cast<float>(std::rand() % 360) * Pi / 180.0f;
+        const float rotation = degreesToRadians(std::rand() % 360);
         appendHexagon(vertices, sf::Vector2f(x, y), radius, rotation, color);
     }
     layers.push_back(DecorationLayer{vertices, parallax});

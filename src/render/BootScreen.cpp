@@ -12,7 +12,7 @@
 namespace {
 
 constexpr float SwatchRadius = 22.0f;
-constexpr int SwatchesPerRow = 9;
+constexpr int SwatchesPerRow = PaletteSize / 2;
 constexpr float PadPush = 50.0f;
 constexpr float PadRest = 10.0f;
 

@@ -6,22 +6,12 @@
 
 namespace {
 
-const float Pi = 3.1415927f;
-const float TwoPi = 6.2831855f;
-
-float steerAngle(const Snake& snake) {
-    float d = snake.targetHeading - snake.heading;
-    while (d < -Pi) d += TwoPi;
-    while (d > Pi) d -= TwoPi;
-    return d;
-}
-
 Eye eyeAt(const Snake& snake, float radius, float offset, float squint) {
     const TrigTable& table = trigTable();
     const int i = tableIndex(snake.heading + offset);
     const sf::Vector2f head = snake.points[0];
     const sf::Vector2f white(head.x + 0.65f * radius * table.cosine[i], head.y + 0.65f * radius * table.sine[i]);
-    const float q = snake.heading + 1.3f * steerAngle(snake) + squint * snake.boostBlend;
+    const float q = snake.heading + 1.3f * wrapAngle(snake.targetHeading - snake.heading) + squint * snake.boostBlend;
     return Eye{white, white + sf::Vector2f(0.15f * radius * std::cos(q), 0.15f * radius * std::sin(q))};
 }
 

@@ -15,7 +15,7 @@ constexpr std::size_t MaxNameLength = 12;
 // Colour steps: the palette is two rows of nine.
 constexpr int PreviousColor = PaletteSize - 1;
 constexpr int NextColor = 1;
-constexpr int OtherRowColor = 9;
+constexpr int OtherRowColor = PaletteSize / 2;
 
 // What the window's events and the input-mode check change in the shell.
 // The Game carries the effects over to the window and the world.

@@ -1,5 +1,7 @@
 #include "shell/FixedStep.h"
 
+#include "sim/Snake.h"
+
 #include <algorithm>
 
 float accumulateFrame(float accumulator, float frameSeconds) {
@@ -8,8 +10,8 @@ float accumulateFrame(float accumulator, float frameSeconds) {
 
 int takeSteps(float& accumulator) {
     int steps = 0;
-    while (accumulator >= FixedStep) {
-        accumulator -= FixedStep;
+    while (accumulator >= StepSeconds) {
+        accumulator -= StepSeconds;
         ++steps;
     }
     return steps;

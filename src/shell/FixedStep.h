@@ -1,6 +1,5 @@
 #pragma once
 
-constexpr float FixedStep = 0.016666668f;
 constexpr float MaxFrameSeconds = 0.25f;
 
 // Adds one frame's time to the accumulator, clamped so that a stall never

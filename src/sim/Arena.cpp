@@ -38,8 +38,7 @@ int tableIndex(float angle) {
 }
 
 int degreeIndex(int degrees) {
-    const float radians = static_cast<float>(degrees) * 3.1415927f / 180.0f;
-    return foldIndex(radians * 572.95776f);
+    return foldIndex(degreesToRadians(degrees) * 572.95776f);
 }
 
 float wrapAngle(float difference) {

@@ -4,6 +4,7 @@
 // sine/cosine table through which directions become vectors.
 
 constexpr float ArenaRadius = 3800.0f;
+constexpr float ArenaRadiusSquared = ArenaRadius * ArenaRadius;  // exact in float
 constexpr float CellSize = 152.0f;
 constexpr int GridSide = 50;
 constexpr int GridCells = GridSide * GridSide;
@@ -27,6 +28,10 @@ int degreeIndex(int degrees);
 
 constexpr float Pi = 3.1415927f;
 constexpr float TwoPi = 6.2831855f;
+
+inline float degreesToRadians(int degrees) {
+    return static_cast<float>(degrees) * Pi / 180.0f;
+}
 
 // An angle difference brought into -pi..pi by whole turns, the short way round.
 float wrapAngle(float difference);

@@ -42,7 +42,7 @@ void World::handleCollisions() {
         const sf::Vector2f head = snake.points[0];
         const Cell cell = cellOf(head.x, head.y);
         eatAndAttract(snake, radius, cell);
-        if (head.x * head.x + head.y * head.y > 1.444e7f) {
+        if (head.x * head.x + head.y * head.y > ArenaRadiusSquared) {
             killSnake(snake);
             continue;
         }

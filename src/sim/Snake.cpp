@@ -91,7 +91,7 @@ void Snake::respawn(sf::Vector2f avoidPoint) {
     std::fill(points, points + pointCount, start);
 
     const int degrees = std::rand() % 360;
-    heading = static_cast<float>(degrees) * 3.1415927f / 180.0f;
+    heading = degreesToRadians(degrees);
     targetHeading = heading;
     alive = true;
     speed = 6.3f;

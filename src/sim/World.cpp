@@ -93,8 +93,7 @@ void World::refreshRanking() {
     for (const std::unique_ptr<Snake>& entry : snakes) {
         Snake& snake = *entry;
         if (!snake.alive) continue;
-        const float score = static_cast<float>(snake.score());
-        if (score != snake.shownScore) snake.shownScore = score;
+        snake.shownScore = static_cast<float>(snake.score());
         ranking.push_back(&snake);
     }
     std::sort(ranking.begin(), ranking.end(),

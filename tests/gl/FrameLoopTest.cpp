@@ -79,12 +79,12 @@ struct Shell {
 
 TEST(FrameLoop, AStallRunsFifteenStepsThenRealTime) {
     Shell shell;
-    EXPECT_EQ(shell.frame(FixedStep, {keyPress(sf::Keyboard::Enter)}), 0);  // the title's time is dropped
+    EXPECT_EQ(shell.frame(StepSeconds, {keyPress(sf::Keyboard::Enter)}), 0);  // the title's time is dropped
     EXPECT_EQ(shell.frame(10.0f), 15);
-    EXPECT_EQ(shell.frame(FixedStep), 1);
+    EXPECT_EQ(shell.frame(StepSeconds), 1);
     EXPECT_EQ(shell.frame(0.0f), 0);
     EXPECT_EQ(shell.frame(60.0f), 15);
-    EXPECT_EQ(shell.frame(2.0f * FixedStep), 2);
+    EXPECT_EQ(shell.frame(2.0f * StepSeconds), 2);
 }
 
 TEST(FrameLoop, TheTitleFreezesTheWorldAndItsTimeIsDropped) {
@@ -125,7 +125,7 @@ TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     Shell shell;
     shell.devices.pad = stickAt(0.0f, 80.0f);
     shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
-    ASSERT_EQ(shell.frame(FixedStep), 1);
+    ASSERT_EQ(shell.frame(StepSeconds), 1);
     const Snake& player = shell.world.player();
     EXPECT_TRUE(shell.loop.controls.gamepadActive);
     EXPECT_FALSE(shell.devices.cursorShown);
@@ -135,7 +135,7 @@ TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     // small mouse move does not count.
     shell.devices.pad = GamepadReading();
     shell.devices.mouse = {643, 357};
-    shell.frame(FixedStep);
+    shell.frame(StepSeconds);
     EXPECT_EQ(shell.loop.controls.stick, sf::Vector2f(0.0f, 0.0f));
     EXPECT_TRUE(shell.loop.controls.gamepadActive);
     EXPECT_FLOAT_EQ(player.targetHeading, Pi / 2.0f);
@@ -143,7 +143,7 @@ TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     // A real move hands control to the mouse: the cursor shows and the
     // snake turns toward the pointer, here to the left of the centre.
     shell.devices.mouse = {440, 360};
-    EXPECT_EQ(shell.frame(FixedStep), 1);
+    EXPECT_EQ(shell.frame(StepSeconds), 1);
     EXPECT_FALSE(shell.loop.controls.gamepadActive);
     EXPECT_TRUE(shell.devices.cursorShown);
     EXPECT_FLOAT_EQ(player.targetHeading, Pi);
