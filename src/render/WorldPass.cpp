@@ -15,9 +15,13 @@ void drawStore(sf::RenderTarget& target, const sf::VertexArray& store, std::size
     if (count > 0) target.draw(&store[0], count, sf::Triangles, sf::RenderStates(blend));
 }
 
-void drawCircle(sf::RenderTarget& target, sf::CircleShape& circle, float radius, sf::Vector2f centre) {
+// Resizing rebuilds the shape's points, so it is done once per snake.
+void resize(sf::CircleShape& circle, float radius) {
     circle.setRadius(radius);
     circle.setOrigin(radius, radius);
+}
+
+void drawAt(sf::RenderTarget& target, sf::CircleShape& circle, sf::Vector2f centre) {
     circle.setPosition(centre);
     target.draw(circle);
 }
@@ -66,9 +70,11 @@ void WorldPass::drawSparks(sf::RenderTarget& target, const std::vector<Particle>
 
 void WorldPass::drawEyesAndLabel(sf::RenderTarget& target, const Snake& snake, sf::Text& nameText, float zoom) {
     const float radius = std::sqrt(snake.radiusSquared);
+    resize(eyeWhite, 0.38f * radius);
+    resize(pupil, 0.19f * radius);
     for (const Eye& eye : eyesOf(snake)) {
-        drawCircle(target, eyeWhite, 0.38f * radius, eye.white);
-        drawCircle(target, pupil, 0.19f * radius, eye.pupil);
+        drawAt(target, eyeWhite, eye.white);
+        drawAt(target, pupil, eye.pupil);
     }
     const float scale = 0.28125f / zoom;
     nameText.setScale(scale, scale);
