@@ -45,6 +45,18 @@ void appendParticles(std::string& out, const World& world) {
                    p.velocity.y, p.color.r, p.color.g, p.color.b, p.life);
 }
 
+void appendRanking(std::string& out, const World& world) {
+    std::string line = "ranking";
+    char entry[64];
+    std::snprintf(entry, sizeof entry, " %a", world.rankingTimer);
+    line += entry;
+    for (const Snake* snake : world.ranking) {
+        std::snprintf(entry, sizeof entry, " %zu %a", snake->id, snake->shownScore);
+        line += entry;
+    }
+    appendLine(out, "%s", line.c_str());
+}
+
 }  // namespace
 
 std::string dumpWorld(const World& world) {
@@ -53,6 +65,7 @@ std::string dumpWorld(const World& world) {
     for (const auto& snake : world.snakes) appendSnake(out, *snake);
     appendPellets(out, world);
     appendParticles(out, world);
+    appendRanking(out, world);
     return out;
 }
 
