@@ -7,7 +7,7 @@
 // Window events and gamepad readings as the shell receives them.
 
 inline sf::Event ofType(sf::Event::EventType type) {
-    sf::Event event;
+    sf::Event event{};
     event.type = type;
     return event;
 }

@@ -18,7 +18,6 @@ inline void quieten(World& world) {
     world.freePellets.clear();
     for (int i = 0; i < PelletPoolSize; ++i) world.freePellets.push_back(i);
     world.rebuildPelletGrid();
-    world.rebuildSegmentGrids();
     world.particles.clear();
 }
 
@@ -27,11 +26,6 @@ inline std::unique_ptr<World> quietWorld(unsigned seed) {
     auto world = std::make_unique<World>();
     quieten(*world);
     return world;
-}
-
-// Pellets far from anything, so the top-up leaves the pool alone.
-inline void addFarPellets(World& world, int count) {
-    for (int i = 0; i < count; ++i) world.addPellet({-3000.0f, 0.0f}, 4.0f, sf::Color::White, false);
 }
 
 // A live snake whose points run back from the head against the heading; a
