@@ -20,15 +20,16 @@ public:
     template <typename T>
     T pick(std::initializer_list<T> values) { return values.begin()[between<std::size_t>(0, values.size() - 1)]; }
 
-    // Any kind with any payload, mostly the kinds and keys the shell reacts to; seldom a close.
-    sf::Event event(sf::Vector2i mouse) {
+    // Any kind with any payload, mostly the kinds and keys the shell reacts to, typing on the title; seldom a close.
+    sf::Event event(sf::Vector2i mouse, bool onTitle) {
         using E = sf::Event;
         using K = sf::Keyboard;
         sf::Event event{};
         const auto shellKind = pick({E::TextEntered, E::KeyPressed, E::MouseButtonPressed, E::JoystickButtonPressed});
-        event.type = chance(0.002) ? E::Closed : chance(0.6) ? shellKind : E::EventType(between<int>(1, E::Count - 1));
+        const auto kind = onTitle && chance(0.5) ? E::TextEntered : shellKind;
+        event.type = chance(0.002) ? E::Closed : chance(0.6) ? kind : E::EventType(between<int>(1, E::Count - 1));
         const unsigned pad = chance(0.7) ? 0 : between<unsigned>(0, sf::Joystick::Count - 1);
-        const int button = between(0, chance(0.5) ? 1 : sf::Joystick::ButtonCount - 1);
+        const int button = between(0, chance(0.2) ? 1 : sf::Joystick::ButtonCount - 1);
         const auto shellKey = pick({K::Enter, K::Escape, K::F11, K::Left, K::Right, K::Up, K::Down, K::BackSpace});
         const K::Key key = chance(0.5) ? shellKey : K::Key(between<int>(K::Unknown, K::KeyCount - 1));
         switch (event.type) {
@@ -52,11 +53,11 @@ public:
         return event;
     }
 
-    // Printable, backspace, C0, DEL, C1, surrogates, all of Unicode, past it.
+    // Backspace, so that names run from empty to full; printable, C0, DEL, C1, surrogates, Unicode and past it.
     sf::Uint32 codePoint() {
         const auto range = pick<std::pair<sf::Uint32, sf::Uint32>>(
-            {{32, 126}, {32, 126}, {8, 8}, {0, 0x9F}, {0xD800, 0xDFFF}, {0, 0x10FFFF}, {0x10FFFF, 0x110000}, {0, ~0u}});
-        return between(range.first, range.second);
+            {{32, 126}, {32, 126}, {0, 0x9F}, {0xD800, 0xDFFF}, {0, 0x10FFFF}, {0x10FFFF, 0x110000}, {0, ~0u}});
+        return chance(0.3) ? 8 : between(range.first, range.second);
     }
 
     // In range, at or beside the thresholds (10, 15, 50) and ends, far out, the largest, infinite.

@@ -48,8 +48,8 @@ public:
         if (closed || eventsLeft-- <= 0) return pending = false;
         if (random.chance(0.3)) mouse = random.mouse(mouse, size);
         if (random.chance(0.01)) size = random.windowSize();
-        event = random.event(mouse);
         const bool playing = loop.controls.state == GameState::Playing;
+        event = random.event(mouse, !playing);
         const bool escape = event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape;
         starts = !playing && !boot.name.empty() && asksToStart(event, boot.swatchContains(sf::Vector2f(mouse)));
         playsOn = starts || (playing && !escape);
