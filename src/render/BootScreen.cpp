@@ -29,6 +29,17 @@ float randomPlaneCoordinate() {
     return static_cast<float>(std::rand() % 2000 - 1000);
 }
 
+// A font without a face stays off the text: it would measure and draw
+// nothing all the same, yet measuring makes a glyph texture and with it an
+// OpenGL context, which the window-free frame loop must never need.
+sf::Text makeText(const sf::String& string, const sf::Font& font, unsigned int size) {
+    sf::Text text;
+    text.setString(string);
+    text.setCharacterSize(size);
+    if (hasFace(font)) text.setFont(font);
+    return text;
+}
+
 // Horizontally centred on x, top edge at y.
 void placeCentred(sf::Text& text, float x, float y) {
     text.setOrigin(text.getLocalBounds().width / 2.0f, 0.0f);
@@ -46,10 +57,10 @@ bool atRest(float axis) {
 }  // namespace
 
 BootScreen::BootScreen(const sf::Font& font)
-    : title("NEON VINE", font, 100),
-      prompt(L"名前を入力してください", font, 22),
-      nameLabel("", font, 60),
-      hint("PRESS ENTER, CLICK OR BUTTON TO BOOT", font, 18),
+    : title(makeText("NEON VINE", font, 100)),
+      prompt(makeText(L"名前を入力してください", font, 22)),
+      nameLabel(makeText("", font, 60)),
+      hint(makeText("PRESS ENTER, CLICK OR BUTTON TO BOOT", font, 18)),
       palette(paletteColors()),
       starLines(sf::Lines) {
     title.setFillColor(sf::Color::Transparent);

@@ -1,8 +1,10 @@
 #include "render/TextDrawing.h"
 
-#include <SFML/Graphics/Font.hpp>
+bool hasFace(const sf::Font& font) {
+    return !font.getInfo().family.empty();
+}
 
 void drawText(sf::RenderTarget& target, const sf::Text& text, const sf::RenderStates& states) {
     const sf::Font* font = text.getFont();
-    if (font && !font->getInfo().family.empty()) target.draw(text, states);
+    if (font && hasFace(*font)) target.draw(text, states);
 }
