@@ -2,7 +2,7 @@
 
 #include "shell/FixedStep.h"
 
-#include "../InputEvents.h"
+#include "InputEvents.h"
 
 #include <gtest/gtest.h>
 
