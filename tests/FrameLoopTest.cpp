@@ -12,9 +12,22 @@
 
 namespace {
 
-// Devices whose events and readings a test sets frame by frame; the steps
+// One arena, its title screen with a font that has no face, the loop, and
+// devices whose events and readings a test sets frame by frame; the steps
 // are counted by the clock reads that open them.
-struct ScriptedDevices final : ShellDevices {
+struct Shell final : ShellDevices {
+    Shell() : world((std::srand(4), World())), loop(world), bootScreen(font) {  // seeded before the world draws
+        loop.controls.lastMousePosition = mouse;
+    }
+    // Runs one frame with these events; returns the steps it ran.
+    int frame(float seconds, std::vector<sf::Event> frameEvents = {}) {
+        events.assign(frameEvents.begin(), frameEvents.end());
+        const int before = steps;
+        loop.frame(seconds, bootScreen, *this);
+        return steps - before;
+    }
+    sf::Vector2f botHead() const { return world.snakes[1]->points[0]; }
+
     bool pollEvent(sf::Event& event) override {
         if (closes > 0 || events.empty()) return false;
         event = events.front();
@@ -31,32 +44,15 @@ struct ScriptedDevices final : ShellDevices {
     void recreateWindow(const Controls&) override {}
     void showCursor(bool visible) override { cursorShown = visible; }
 
+    World world;
+    FrameLoop loop;
+    sf::Font font;
+    BootScreen bootScreen;
     std::deque<sf::Event> events;
     sf::Vector2i mouse{640, 360};
     GamepadReading pad;
     int steps = 0, closes = 0;
     bool cursorShown = true;
-};
-
-// One arena, its title screen and the loop, with a font that has no face.
-struct Shell {
-    Shell() : world((std::srand(4), World())), loop(world), bootScreen(font) {  // seeded before the world draws
-        loop.controls.lastMousePosition = devices.mouse;
-    }
-    // Runs one frame with these events; returns the steps it ran.
-    int frame(float seconds, std::vector<sf::Event> events = {}) {
-        devices.events.assign(events.begin(), events.end());
-        const int before = devices.steps;
-        loop.frame(seconds, bootScreen, devices);
-        return devices.steps - before;
-    }
-    sf::Vector2f botHead() const { return world.snakes[1]->points[0]; }
-
-    World world;
-    FrameLoop loop;
-    sf::Font font;
-    BootScreen bootScreen;
-    ScriptedDevices devices;
 };
 
 }  // namespace
@@ -81,27 +77,27 @@ TEST(FrameLoop, TheTitleFreezesTheWorldAndDropsItsTimeAStallRunsFifteenStepsAndA
     // A close in a catch-up frame: its steps still run, nothing after the close is read.
     const sf::Event escape = keyPress(sf::Keyboard::Escape);
     EXPECT_EQ(shell.frame(0.21f, {ofType(sf::Event::Closed), escape, escape}), 12);
-    EXPECT_EQ(std::make_pair(shell.devices.closes, shell.devices.events.size()), std::make_pair(1, std::size_t{2}));
+    EXPECT_EQ(std::make_pair(shell.closes, shell.events.size()), std::make_pair(1, std::size_t{2}));
     EXPECT_EQ(shell.loop.controls.state, GameState::Playing);
 }
 
 TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     Shell shell;
-    shell.devices.pad = stickAt(0.0f, 80.0f);
+    shell.pad = stickAt(0.0f, 80.0f);
     shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
     ASSERT_EQ(shell.frame(StepSeconds), 1);
     const Snake& player = shell.world.player();
-    EXPECT_FALSE(shell.devices.cursorShown);
+    EXPECT_FALSE(shell.cursorShown);
     EXPECT_FLOAT_EQ(player.targetHeading, Pi / 2.0f);
     // Unplugged: the heading holds and a small mouse move does not count.
-    shell.devices.pad = GamepadReading();
-    shell.devices.mouse = {643, 357};
+    shell.pad = GamepadReading();
+    shell.mouse = {643, 357};
     shell.frame(StepSeconds);
     EXPECT_TRUE(shell.loop.controls.gamepadActive);
     EXPECT_FLOAT_EQ(player.targetHeading, Pi / 2.0f);
     // A real move: the cursor shows and the snake turns toward the pointer, left of the centre.
-    shell.devices.mouse = {440, 360};
+    shell.mouse = {440, 360};
     shell.frame(StepSeconds);
-    EXPECT_TRUE(shell.devices.cursorShown);
+    EXPECT_TRUE(shell.cursorShown);
     EXPECT_FLOAT_EQ(player.targetHeading, Pi);
 }
