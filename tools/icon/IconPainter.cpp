@@ -33,7 +33,7 @@ void windBody(Snake& snake) {
     for (std::size_t i = 0; i < BodyPoints; ++i) {
         const float u = static_cast<float>(i) / static_cast<float>(BodyPoints - 1);
         const float along = 30.0f - 66.0f * u;
-        const float across = 14.0f * std::sin(6.2831855f * u);
+        const float across = 14.0f * std::sin(TwoPi * u);
         snake.points[i] = sf::Vector2f(along, -0.3f * along + across);
     }
     const sf::Vector2f ahead = snake.points[0] - snake.points[1];
