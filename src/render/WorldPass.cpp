@@ -38,12 +38,13 @@ void WorldPass::build() {
 void WorldPass::draw(sf::RenderTarget& target, const World& world, SnakeTexts& texts, float t) {
     const ViewBounds view(target.getView());
     drawPellets(target, world.pelletGrid, view, t);
-    drawSnakes(target, world, view, t);
+    drawSnakes(target, world.snakes, view, t);
     drawSparks(target, world.particles);
     for (const auto& snake : world.snakes) {
         if (!snake->alive) continue;
         if (!view.near(snake->points[0], 4.0f * std::sqrt(snake->radiusSquared))) continue;
-        drawEyesAndLabel(target, *snake, texts.nameText(*snake), world.zoom);
+        drawEyes(target, *snake);
+        drawLabel(target, *snake, texts.nameText(*snake), world.zoom);
     }
 }
 
@@ -55,8 +56,9 @@ void WorldPass::drawPellets(sf::RenderTarget& target, const PelletGrid& pelletGr
     target.draw(pelletVertices, states);
 }
 
-void WorldPass::drawSnakes(sf::RenderTarget& target, const World& world, const ViewBounds& view, float t) {
-    buildSnakeGeometry(stores, world.snakes, discTemplate, view, t);
+void WorldPass::drawSnakes(sf::RenderTarget& target, const std::vector<std::unique_ptr<Snake>>& snakes,
+                           const ViewBounds& view, float t) {
+    buildSnakeGeometry(stores, snakes, discTemplate, view, t);
     drawStore(target, stores.shadowVertices, stores.shadowCount, sf::BlendAlpha);
     drawStore(target, stores.glowVertices, stores.glowCount, sf::BlendAdd);
     drawStore(target, stores.bodyVertices, stores.bodyCount, sf::BlendAlpha);
@@ -68,7 +70,7 @@ void WorldPass::drawSparks(sf::RenderTarget& target, const std::vector<Particle>
     target.draw(sparkVertices);
 }
 
-void WorldPass::drawEyesAndLabel(sf::RenderTarget& target, const Snake& snake, sf::Text& nameText, float zoom) {
+void WorldPass::drawEyes(sf::RenderTarget& target, const Snake& snake) {
     const float radius = std::sqrt(snake.radiusSquared);
     resize(eyeWhite, 0.38f * radius);
     resize(pupil, 0.19f * radius);
@@ -76,6 +78,10 @@ void WorldPass::drawEyesAndLabel(sf::RenderTarget& target, const Snake& snake, s
         drawAt(target, eyeWhite, eye.white);
         drawAt(target, pupil, eye.pupil);
     }
+}
+
+void WorldPass::drawLabel(sf::RenderTarget& target, const Snake& snake, sf::Text& nameText, float zoom) {
+    const float radius = std::sqrt(snake.radiusSquared);
     const float scale = 0.28125f / zoom;
     nameText.setScale(scale, scale);
     const sf::FloatRect bounds = nameText.getLocalBounds();

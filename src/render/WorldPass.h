@@ -17,12 +17,16 @@ public:
     // Renders the glow texture (needs a GL context) and makes the disc template.
     void build();
     void draw(sf::RenderTarget& target, const World& world, SnakeTexts& texts, float t);
+    // The snakes' shadows, halos and bodies, and one snake's eyes: the icon
+    // is drawn with these too.
+    void drawSnakes(sf::RenderTarget& target, const std::vector<std::unique_ptr<Snake>>& snakes,
+                    const ViewBounds& view, float t);
+    void drawEyes(sf::RenderTarget& target, const Snake& snake);
 
 private:
     void drawPellets(sf::RenderTarget& target, const PelletGrid& pelletGrid, const ViewBounds& view, float t);
-    void drawSnakes(sf::RenderTarget& target, const World& world, const ViewBounds& view, float t);
     void drawSparks(sf::RenderTarget& target, const std::vector<Particle>& particles);
-    void drawEyesAndLabel(sf::RenderTarget& target, const Snake& snake, sf::Text& nameText, float zoom);
+    void drawLabel(sf::RenderTarget& target, const Snake& snake, sf::Text& nameText, float zoom);
 
     sf::Texture glowTexture;
     sf::VertexArray discTemplate;

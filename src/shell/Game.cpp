@@ -2,6 +2,7 @@
 
 #include "shell/GameFont.h"
 #include "shell/WindowDevices.h"
+#include "shell/WindowIcon.h"
 
 #include "render/Minimap.h"
 #include "render/RankingBoard.h"
@@ -12,6 +13,7 @@
 
 Game::Game() : decorationLayers(makeDecorationLayers()) {
     window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
+    setWindowIcon(window);
     loadGameFont(font);
     worldPass.build();
     arenaGrid.build();

@@ -1,6 +1,7 @@
 #include "shell/WindowDevices.h"
 
 #include "shell/Controls.h"
+#include "shell/WindowIcon.h"
 
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Mouse.hpp>
@@ -45,6 +46,7 @@ void WindowDevices::recreateWindow(const Controls& controls) {
         window.create(sf::VideoMode::getDesktopMode(), WindowTitle, sf::Style::Fullscreen);
     else
         window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
+    setWindowIcon(window);
     window.setVerticalSyncEnabled(true);
     window.setMouseCursorVisible(controls.cursorVisible);
     cursorShown = controls.cursorVisible;
