@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks of the headless runner, registered with CTest.
-#   runner_check.sh digest SIM         a seed always gives the same world: the
-#                                      same digest twice, and the digests this
-#                                      platform's C library has always given
+#   runner_check.sh digest SIM [AUTO IDLE]  a seed always gives the same
+#                                      world: the same digest twice, and the
+#                                      digests named (those the platform's C
+#                                      library has always given)
 #   runner_check.sh soak SIM ARGS...   a run with ARGS breaks no invariant
 #   runner_check.sh no-alloc SIM ARGS...  nor allocates in the steps it counts
 set -euo pipefail
@@ -16,19 +17,21 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # The value printed after a key on a line of its own, e.g. `field digest`.
 field() { awk -v key="$1" '$1 == key { print $2 }'; }
 
-# expect_digest DIGEST ARGS...: the run's digest, twice and with --dump.
+# expect_digest [DIGEST] ARGS...: the run gives the same digest twice (once
+# with --dump), and the one named if any.
 expect_digest() {
   local want="$1" got
   shift
   got="$("$sim" "$@" | field digest)"
-  [ "$got" = "$want" ] || fail "$* gave digest '$got', not $want (glibc on x86-64)"
-  [ "$("$sim" "$@" --dump | field digest)" = "$want" ] || fail "$* gave another digest the second time or with --dump"
+  [ -n "$got" ] || fail "$* printed no digest"
+  [ -z "$want" ] || [ "$got" = "$want" ] || fail "$* gave digest $got, not $want"
+  [ "$("$sim" "$@" --dump | field digest)" = "$got" ] || fail "$* gave another digest the second time"
 }
 
 case "$mode" in
 digest)
-  expect_digest 38d4cb16fc019b54 --seed 7 --steps 3000 --player auto
-  expect_digest 146d408dd5dc6d20 --seed 8 --steps 3000
+  expect_digest "${1:-}" --seed 7 --steps 3000 --player auto
+  expect_digest "${2:-}" --seed 8 --steps 3000
   ;;
 soak|no-alloc)
   out="$("$sim" "$@")" || fail "runner exited with an error: $out"
