@@ -26,15 +26,14 @@ current_window() { WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | ta
 window_size() { xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
 screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p'; }
 # shot NAME: a screenshot of the whole screen into $WORK/NAME.png.
-shot() { SHOT="$WORK/$1.png" && import -window root "$SHOT"; }
+shot() { SHOT="$WORK/$1.png" && import -window root -quality 10 "$SHOT"; }  # fast to write
 
 # eventually NAME CHECK...: screenshots until CHECK holds, for some six seconds, as a busy machine may be slow to
 # show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
 eventually() {
-  local name="$1" && shift
+  local name="$1" && shift && WHY="the check never held"
   for _ in $(seq 24); do
     shot "$name"
-    WHY="the check never held"
     "$@" && return 0
     sleep 0.25
   done
@@ -46,13 +45,19 @@ region() {
   convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
     awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
 }
-# pixel X Y: the colour at (X, Y) of the last screenshot as "R G B".
-pixel() { region "$1" "$2" 1 1 | cut -d' ' -f3-; }
+pixel() { region "$1" "$2" 1 1 | cut -d' ' -f3-; }  # X Y: the colour there as "R G B"
 # pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet an awk condition on r, g, b.
 pixels_where() { region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"; }
 expect_pixels() {  # LABEL LEAST MOST X Y WIDTH HEIGHT CONDITION
   local n && n="$(pixels_where "${@:4}")"
   [ "$n" -ge "$2" ] && [ "$n" -le "$3" ] || fail "$1: $n pixels, wanted $2 to $3"
+}
+# over X_IN X_OUT Y ALPHA R G B: on 20 rows from Y, column X_IN shows (R, G, B) at that alpha over what column
+# X_OUT, left of it, shows (within 3 on average): a translucent overlay, whatever lies under it.
+over() {
+  region "$2" "$3" $(($1 - $2 + 1)) 20 | awk -v i="$1" -v o="$2" -v a="$4" -v c="$5 $6 $7" 'BEGIN { split(c, f) }
+    { s[$1, 1] += $3; s[$1, 2] += $4; s[$1, 3] += $5 }
+    END { for (k = 1; k <= 3; k++) if ((s[i, k] - (a * 20 * f[k] + (255 - a) * s[o, k]) / 255) ^ 2 > 3600) exit 1 }'
 }
 
 PALETTE="00ffff 39ff14 ff00ff ffff32 ff1493 8a2be2 ff4500 00ff7f ffffff add8e6 f08080 90ee90 c0c0c0 daa520
