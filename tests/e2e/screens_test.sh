@@ -30,9 +30,8 @@ eventually arrows title 10 $near
 xdotool mousemove 490 550 mousedown 1 sleep 0.3 mouseup 1 mousemove 760 360  # held a few frames, as a person's click is
 eventually clicked title 2 $near
 
-# Some 1.5 s in, the ranking board has its first rows.
 xdotool key Return
-sleep 1.5
+sleep 1.5  # by then the ranking board has its first rows
 eventually play in_play
 [ -z "${NEONVINE_PICTURES:-}" ] || convert "$SHOT" "$NEONVINE_PICTURES/play.png"
 expect_pixels "cyan score" 150 999999 30 30 260 60 'r < 60 && g > 200 && b > 200'
