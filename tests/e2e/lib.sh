@@ -4,7 +4,7 @@ GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
 WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
-trap '[ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; rm -rf "$WORK"' EXIT
+trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_game [screen]: a fresh X server and the game on it; sets WINDOW, and W and H to the screen's size. On a
@@ -84,7 +84,6 @@ close_like_wm() { current_window && "$WM_CLOSE" "$WINDOW" || fail "could not sen
 # expect_clean_exit: the game ends by itself with status 0 and wrote nothing.
 expect_clean_exit() {
   timeout 5 tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
-  wait "$GAME_PID" || fail "exit status $?"
-  GAME_PID=""
+  set -- "$GAME_PID" && GAME_PID="" && wait "$1" || fail "exit status $?"
   [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
 }
