@@ -18,7 +18,8 @@ start_game 1280x720x24
 xdotool mousemove 760 360
 eventually title title 0 1 999999
 [ -z "${NEONVINE_PICTURES:-}" ] || convert "$SHOT" "$NEONVINE_PICTURES/title.png"
-expect_pixels "hexagons lifting the clear colour (2, 4, 15)" 3000 999999 0 0 300 720 'r > 6 || g > 8 || b > 22'
+# The hexagons are large: some layouts leave a side of the screen bare, hardly any leave most of it.
+expect_pixels "hexagons over the clear colour" 150000 999999 0 0 1280 720 'r != 2 || g != 4 || b != 15'
 xdotool key BackSpace BackSpace BackSpace
 eventually erased title 0 0 0
 xdotool type --delay 60 Kai
