@@ -1,73 +1,38 @@
-# Shared steps of the end-to-end scenarios: a private Xvfb, the real game,
-# screenshots, pixels, and the checks of a clean, silent exit.
+# The end-to-end scenarios' steps: a private Xvfb, the real game, screenshots, pixels, a clean and silent exit.
 set -euo pipefail
-
-E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
 WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
-source "$E2E_DIR/xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; rm -rf "$WORK"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-cleanup() {
-  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill -9 "$GAME_PID" 2>/dev/null || true; fi
-  stop_xvfb
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# start_game [screen]: a fresh X server and the game on it; sets WINDOW.
+# start_game [screen]: a fresh X server and the game on it; sets WINDOW, and W and H to the screen's size. On a
+# screen of the windowed size the first window matches too, until the first frame replaces it by the fullscreen one.
 start_game() {
   start_xvfb "${1:-1280x720x24}"
-  "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" &
-  GAME_PID=$!
-  WINDOW=""
-  local i
-  for i in $(seq 1 200); do
-    WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | tail -1 || true)"
-    [ -n "$WINDOW" ] && [ "$(window_size)" = "$(screen_size)" ] && break
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited at start"
-    sleep 0.05
+  "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
+  read -r W H <<<"$(screen_size | tr x ' ')"
+  for _ in $(seq 200); do
+    current_window
+    [ -n "$WINDOW" ] && [ "$(window_size)" = "${W}x$H" ] && break
+    kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05 || fail "the game exited at start"
   done
+  sleep 0.5 && current_window
   [ -n "$WINDOW" ] || fail "no window named Neonvine"
-  # On a screen of the windowed size the first window matches too; the
-  # first frame replaces it by the fullscreen one.
-  sleep 0.5
-  current_window
 }
-
 # The newest window named Neonvine (a recreated window gets a new id).
-current_window() {
-  WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | tail -1 || true)"
-}
-
-window_size() {
-  xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'
-}
-
-screen_size() {
-  xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p'
-}
-
+current_window() { WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | tail -1 || true)"; }
+window_size() { xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
+screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p'; }
 # shot NAME: a screenshot of the whole screen into $WORK/NAME.png.
-shot() {
-  import -window root "$WORK/$1.png"
-  SHOT="$WORK/$1.png"
-}
+shot() { SHOT="$WORK/$1.png" && import -window root -quality 10 "$SHOT"; }  # fast to write
 
-# eventually NAME CHECK...: screenshots until CHECK holds, for a few seconds,
-# as a busy machine may be slow to show the next frame, or a snake that
-# spawned beside a bot's body may have died and wait for its respawn. CHECK
-# may set WHY to say what it missed.
+# eventually NAME CHECK...: screenshots until CHECK holds, for some six seconds, as a busy machine may be slow to
+# show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
 eventually() {
-  local name="$1" i
-  shift
-  WHY="the check never held"
-  for i in $(seq 1 24); do
+  local name="$1" && shift && WHY="the check never held"
+  for _ in $(seq 24); do
     shot "$name"
     "$@" && return 0
     sleep 0.25
@@ -75,42 +40,50 @@ eventually() {
   fail "$name: $WHY"
 }
 
-# pixel X Y: the colour at (X, Y) of the last screenshot as "R G B".
-pixel() {
-  convert "$SHOT" -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 |
-    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
-}
-
 # region X Y WIDTH HEIGHT: that box of the last screenshot as lines "x y r g b".
 region() {
   convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
     awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
 }
+pixel() { region "$1" "$2" 1 1 | cut -d' ' -f3-; }  # X Y: the colour there as "R G B"
+# pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet an awk condition on r, g, b.
+pixels_where() { region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"; }
+expect_pixels() {  # LABEL LEAST MOST X Y WIDTH HEIGHT CONDITION
+  local n && n="$(pixels_where "${@:4}")"
+  [ "$n" -ge "$2" ] && [ "$n" -le "$3" ] || fail "$1: $n pixels, wanted $2 to $3"
+}
+# over X_IN X_OUT Y ALPHA R G B: on most of 20 rows from Y, column X_IN shows (R, G, B) at that alpha over what
+# column X_OUT, left of it, shows: a translucent overlay, whatever lies under it and a few dots on it.
+over() {
+  region "$2" "$3" $(($1 - $2 + 1)) 20 | awk -v i="$1" -v o="$2" -v a="$4" -v c="$5 $6 $7" '
+    function off(v, k) { return (v - (a * f[k] + (255 - a) * u[k]) / 255) ^ 2 > 9 } BEGIN { split(c, f) }
+    $1 == o { u[1] = $3; u[2] = $4; u[3] = $5 } $1 == i && !off($3, 1) && !off($4, 2) && !off($5, 3) { n++ }
+    END { exit n < 15 }'
+}
 
-# pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet
-# an awk condition on r, g and b.
-pixels_where() {
-  region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"
+PALETTE="00ffff 39ff14 ff00ff ffff32 ff1493 8a2be2 ff4500 00ff7f ffffff add8e6 f08080 90ee90 c0c0c0 daa520
+  483d8b ffdab9 008080 800000"
+# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are their
+# palette colour, CHOSEN, the swatches with the white ring (looked for away from the other row, which a chosen
+# neighbour's may reach), and the pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
+read_title() {
+  set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) -v p="$PALETTE" '
+    BEGIN { split(p, c) } $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580) }
+    ($2 == 550 || $2 == 615) && sprintf("%02x%02x%02x", $3, $4, $5) == c[k + 1] { shown++ }
+    $3 + $4 + $5 == 765 && ($2 < 525 || $2 > 640) { ring[k] = 1 }
+    END { printf "%d", shown; for (k = 0; k < 18; k++) if (k in ring) printf " %d", k }')
+  SHOWN=$1 && shift && CHOSEN="${*:-none}"
+  OUTLINE="$(pixels_where $((W / 2 - 320)) 120 640 130 'r < 60 && g > 90 && b > 90 && (g - b) ^ 2 < 900')"
+  PROMPT="$(pixels_where $((W / 2 - 150)) 318 300 34 'r < 60 && g > 140 && g < 215 && b - g > 30')"
+  INK="$(pixels_where $((W / 2 - 300)) 360 600 62 'r > 200 && g > 200 && b > 200')"  # above the cursor
+  WHY="$SHOWN swatches shown, chosen: $CHOSEN; pixels of outline $OUTLINE, prompt $PROMPT, name $INK"
 }
 
 # close_like_wm: a WM_DELETE_WINDOW message to the game's window.
-close_like_wm() {
-  current_window
-  "$WM_CLOSE" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"
-}
-
+close_like_wm() { current_window && "$WM_CLOSE" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
 # expect_clean_exit: the game ends by itself with status 0 and wrote nothing.
 expect_clean_exit() {
-  local i status
-  for i in $(seq 1 100); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not exit"
-  status=0
-  wait "$GAME_PID" || status=$?
-  GAME_PID=""
-  [ "$status" -eq 0 ] || fail "exit status $status"
-  [ ! -s "$WORK/stdout" ] || fail "stdout: $(head -c 300 "$WORK/stdout")"
-  [ ! -s "$WORK/stderr" ] || fail "stderr: $(head -c 300 "$WORK/stderr")"
+  timeout 5 tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
+  set -- "$GAME_PID" && GAME_PID="" && wait "$1" || fail "exit status $?"
+  [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
 }

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Without a single font the game fills the screen and plays, every text simply not there. F11 makes a 1280 x 720
+# window; resized by hand, it keeps the world's scale and shape, measured on the player's round eyes.
+source "$(dirname "$0")/lib.sh"
+
+export FONTCONFIG_FILE="$WORK/fc.conf" && echo "<fontconfig><cachedir>$WORK</cachedir></fontconfig>" >"$FONTCONFIG_FILE"
+bare_title() {
+  read_title && [ "$SHOWN" -eq 18 ] && [ "$CHOSEN" = 0 ] && [ "$OUTLINE" -lt 200 ] && [ $((PROMPT + INK)) -eq 0 ]
+}
+minimap_and_dot() {
+  over $((W - 210)) $((W - 230)) $((H - 140)) 150 0 0 0 &&
+    [ "$(pixels_where $((W - 220)) $((H - 220)) 180 180 'r < 60 && g > 200 && b > 200')" -ge 6 ]
+}
+windowed() { current_window && WHY="the window is $(window_size)" && [ "$(window_size)" = "$1" ]; }
+# round_eye LEAST MOST: a white disc that wide (an eye) by the centre of the window at the top left; sets EYE.
+round_eye() {
+  WHY="no round eye $1 to $2 pixels wide"
+  EYE="$(convert "$SHOT" -crop "$(window_size)+0+0" +repage -gravity center -crop 400x400+0+0 +repage \
+    -fill black +opaque white -define connected-components:verbose=true -connected-components 8 null: |
+    awk -v least="$1" -v most="$2" '$NF == "srgb(255,255,255)" { split($2, b, /[x+]/)
+      if (b[1] >= least && b[1] <= most && (b[1] - b[2]) ^ 2 <= 9) { print b[1]; exit } }')"
+  [ -n "$EYE" ]
+}
+
+start_game 1600x900x24
+windowed 1600x900 || fail "$WHY, not the whole screen"
+xdotool mousemove 800 200
+eventually title bare_title
+xdotool key Return mousemove 1100 450
+eventually play minimap_and_dot
+expect_pixels "no gold high score" 0 20 $((W - 380)) 30 355 60 'r > 200 && g > 160 && g < 240 && b < 60'
+
+xdotool key F11
+eventually F11 windowed 1280x720
+xdotool windowmove "$WINDOW" 0 0 mousemove 1000 360
+eventually eye round_eye 24 38  # 0.76 of a new snake's radius at a zoom near 2.44
+xdotool windowsize "$WINDOW" 800 700 mousemove 600 350
+eventually resize windowed 800x700
+# Stretched to the new window they would be 0.625 as wide as high.
+eventually resized round_eye $((EYE - 4)) $((EYE + 4))
+xdotool key Escape sleep 0.3 key Escape
+expect_clean_exit
