@@ -5,13 +5,6 @@
 # and play screenshots are also copied there (the README's pictures).
 source "$(dirname "$0")/lib.sh"
 
-# expect_where LABEL MIN X Y WIDTH HEIGHT CONDITION
-expect_where() {
-  local n
-  n="$(pixels_where "$3" "$4" "$5" "$6" "$7")"
-  [ "$n" -ge "$2" ] || fail "$1: $n pixels, wanted at least $2"
-}
-
 start_game 1280x720x24
 xdotool mousemove 760 360
 

@@ -4,9 +4,6 @@
 # window and back, and quit with Escape.
 source "$(dirname "$0")/lib.sh"
 
-PALETTE=("0 255 255" "57 255 20" "255 0 255" "255 255 50" "255 20 147" "138 43 226"
-         "255 69 0" "0 255 127" "255 255 255" "173 216 230" "240 128 128" "144 238 144"
-         "192 192 192" "218 165 32" "72 61 139" "255 218 185" "0 128 128" "128 0 0")
 W=1600
 H=900
 
@@ -14,47 +11,6 @@ H=900
 swatch_center() {
   SX=$((W / 2 - 300 + 75 * ($1 % 9)))
   SY=$((550 + 65 * ($1 / 9)))
-}
-
-# read_swatches: from the last screenshot sets SHOWN, the number of swatch
-# centres in their palette colour, and CHOSEN, the swatches wearing the white
-# ring of the chosen colour. The pulse moves the ring between 26 and 36
-# pixels from the centre; it is looked for on the side away from the other
-# row, which a chosen neighbour's ring may reach.
-read_swatches() {
-  local result
-  result="$(region $((W / 2 - 340)) 510 680 145 | awk -v palette="${PALETTE[*]}" -v left=$((W / 2 - 300)) '
-    BEGIN { split(palette, p, " ") }
-    {
-      i = ($1 - left) / 75
-      if (i != int(i) || i < 0 || i > 8) next
-      if ($2 == 550 || $2 == 615) {
-        k = i + ($2 == 615 ? 9 : 0)
-        if ($3 == p[3 * k + 1] && $4 == p[3 * k + 2] && $5 == p[3 * k + 3]) shown++
-      }
-      white = $3 == 255 && $4 == 255 && $5 == 255
-      if (white && $2 >= 513 && $2 <= 524) ring[i] = 1
-      if (white && $2 >= 641 && $2 <= 652) ring[i + 9] = 1
-    }
-    END {
-      printf "%d", shown
-      for (k = 0; k < 18; k++) if (k in ring) printf " %d", k
-      print ""
-    }')"
-  SHOWN="${result%% *}"
-  CHOSEN="$(echo "${result#"$SHOWN"}" | xargs)"
-  [ -n "$CHOSEN" ] || CHOSEN=none
-}
-
-# title_outline: pixels of the title's cyan outline.
-title_outline() {
-  pixels_where $((W / 2 - 320)) 120 640 130 'r < 60 && g > 90 && b > 90 && g - b < 30 && b - g < 30'
-}
-
-# name_ink: white pixels of the name label above the blinking cursor, which
-# sits below the baseline.
-name_ink() {
-  pixels_where $((W / 2 - 300)) 360 600 62 'r > 200 && g > 200 && b > 200'
 }
 
 # near A B: A is within a tenth of B (the cursor's blink moves the centred
