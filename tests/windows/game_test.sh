@@ -73,4 +73,4 @@ xdotool key Escape
 sleep 0.3
 xdotool key Escape
 expect_clean_exit
-echo "windows game, fonts $mode: ok"
+echo "windows game ($mode): ok"
