@@ -19,3 +19,17 @@ TEST(TypedCharacters, OnlyPrintableCharactersEnterTheNameUpToTwelveAndBackspaceE
     editName(name, L'Z');
     EXPECT_EQ(name.substr(8), L"abcZ");
 }
+
+// A 16-bit wchar_t would keep only the low 16 bits of a character past
+// U+FFFF, another character: there it is refused, where 32 bits keep it.
+TEST(TypedCharacters, PastTheBasicPlaneOnlyWhereAWcharTHoldsItWhole) {
+    const struct {
+        sf::Uint32 character;
+        std::size_t wcharBits;
+        bool accepted;
+    } cases[] = {{0x41, 16, true},     {0x3042, 16, true},    {0xFFFD, 16, true},   {0x10000, 16, false},
+                 {0x1F600, 16, false}, {0x10FFFF, 16, false}, {0xDC00, 16, false},  {0x9F, 16, false},
+                 {0x10000, 32, true},  {0x1F600, 32, true},   {0x110000, 32, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(isNameCharacter(c.character, c.wcharBits), c.accepted) << std::hex << c.character << " " << c.wcharBits;
+}

@@ -10,7 +10,7 @@
 
 namespace {
 
-__attribute__((format(printf, 2, 3))) void report(std::vector<std::string>& found, const char* format, ...) {
+__attribute__((format(gnu_printf, 2, 3))) void report(std::vector<std::string>& found, const char* format, ...) {
     char line[160];
     va_list args;
     va_start(args, format);

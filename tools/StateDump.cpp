@@ -8,7 +8,7 @@
 
 namespace {
 
-__attribute__((format(printf, 2, 3))) void appendLine(std::string& out, const char* format, ...) {
+__attribute__((format(gnu_printf, 2, 3))) void appendLine(std::string& out, const char* format, ...) {
     char line[512];
     va_list args;
     va_start(args, format);

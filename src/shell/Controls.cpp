@@ -1,5 +1,6 @@
 #include "shell/Controls.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -10,14 +11,6 @@ constexpr int MouseMoveThreshold = 5;
 
 bool isKeyPress(const sf::Event& event, sf::Keyboard::Key key) {
     return event.type == sf::Event::KeyPressed && event.key.code == key;
-}
-
-// Control characters, DEL (X11 sends it for the Delete key) and the C1
-// controls would enter the name invisibly. Surrogate halves and values past
-// U+10FFFF are no characters at all.
-bool isPrintable(sf::Uint32 character) {
-    return character >= 32 && character != 127 && !(character >= 0x80 && character <= 0x9F) &&
-           !(character >= 0xD800 && character <= 0xDFFF) && character <= 0x10FFFF;
 }
 
 // Play needs a name to give the snake.
@@ -105,10 +98,19 @@ void updateInputMode(Controls& controls, const GamepadReading& pad, sf::Vector2i
 void editName(std::wstring& name, sf::Uint32 character) {
     if (character == 8) {
         if (!name.empty()) name.pop_back();
-    } else if (isPrintable(character) && name.size() < MaxNameLength) {
-        // A 32-bit wchar_t holds a whole code point, beyond U+FFFF too.
+    } else if (isNameCharacter(character, CHAR_BIT * sizeof(wchar_t)) && name.size() < MaxNameLength) {
         name.push_back(static_cast<wchar_t>(character));
     }
+}
+
+// Control characters, DEL (X11 sends it for the Delete key) and the C1
+// controls would enter the name invisibly. Surrogate halves and values past
+// U+10FFFF are no characters at all. A 16-bit wchar_t holds no character
+// past U+FFFF whole: cut to its low 16 bits it would be another one.
+bool isNameCharacter(sf::Uint32 character, std::size_t wcharBits) {
+    const sf::Uint32 last = wcharBits > 16 ? 0x10FFFF : 0xFFFF;
+    return character >= 32 && character != 127 && !(character >= 0x80 && character <= 0x9F) &&
+           !(character >= 0xD800 && character <= 0xDFFF) && character <= last;
 }
 
 int stepColor(int colorIndex, int step) {

@@ -53,4 +53,7 @@ void updateInputMode(Controls& controls, const GamepadReading& pad, sf::Vector2i
 // MaxNameLength, control characters are ignored.
 void editName(std::wstring& name, sf::Uint32 character);
 
+// Whether a typed character may enter the name where wchar_t has wcharBits.
+bool isNameCharacter(sf::Uint32 character, std::size_t wcharBits);
+
 int stepColor(int colorIndex, int step);

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The Windows game under Wine, fullscreen on a 1600 x 900 screen: the title, a name typed and play started in
+# magenta, then Escape twice quits, silently.
+#   game_test.sh fonts   a Japanese face as meiryo.ttc and a Latin face as arial.ttf in the prefix: every text shows
+#   game_test.sh none    no font at all: no text shows, the game still runs
+source "$(dirname "$0")/../e2e/lib.sh"
+mode="$1"
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+rm -f "$fonts"/*
+if [ "$mode" = fonts ]; then
+  cp /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc "$fonts/meiryo.ttc"
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$fonts/arial.ttf"
+fi
+
+# INK_LEAST INK_MOST: all 18 swatches and that much ink in the name; with fonts the title's outline and the
+# Japanese prompt (a Latin face's empty boxes ink less than half as much), without them neither.
+title() {
+  read_title && [ "$SHOWN" -eq 18 ] && [ "$INK" -ge "$1" ] && [ "$INK" -le "$2" ] || return 1
+  if [ "$mode" = fonts ]; then [ "$OUTLINE" -gt 500 ] && [ "$PROMPT" -gt 250 ]; else [ "$OUTLINE" -le 200 ] && [ "$PROMPT" -eq 0 ]; fi
+}
+# The board's and the minimap's fills, the player's cyan dot on the minimap and its magenta snake by the centre.
+in_play() {
+  WHY="no board, minimap, cyan dot or magenta snake" && over $((W - 335)) $((W - 355)) 300 180 20 20 30 &&
+    over $((W - 210)) $((W - 230)) $((H - 140)) 150 0 0 0 &&
+    [ "$(pixels_where $((W - 220)) $((H - 220)) 180 180 'r < 60 && g > 200 && b > 200')" -ge 6 ] &&
+    [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 'g < 4 && r > 60 && (r - b) ^ 2 < 100')" -ge 1500 ]
+}
+
+start_game 1600x900x24
+xdotool mousemove $((W / 2)) 200
+if [ "$mode" = fonts ]; then eventually title title 1200 999999; else eventually title title 0 0; fi
+# An empty name cannot start play, so play proves that the typing arrived.
+xdotool key --delay 60 BackSpace BackSpace BackSpace
+eventually erased title 0 0
+xdotool type --delay 60 Kai
+xdotool key --delay 60 Right Right Return
+eventually play in_play
+if [ "$mode" = fonts ]; then
+  expect_pixels "cyan score" 150 999999 30 30 260 60 'r < 60 && g > 200 && b > 200'
+  expect_pixels "gold high score" 150 999999 $((W - 380)) 30 355 60 'r > 200 && g > 160 && g < 240 && b < 60'
+  expect_pixels "yellow board title" 150 999999 $((W - 270)) 130 140 35 'r > 230 && g > 230 && b < 40'
+fi
+xdotool key Escape sleep 0.3 key Escape
+expect_clean_exit
+echo "windows game ($mode): ok"
