@@ -6,7 +6,7 @@
 #include <utility>
 
 TEST(Arena, IndicesTruncateTowardZeroFoldTurnsAndLandOneLowForSomeDegrees) {
-    const std::pair<float, int> radians[] = {{0.0f, 0},     {-0.0001f, 0},         {-0.01f, 3595}, {20.0f, 659},
+    const std::pair<float, int> radians[] = {{0.0f, 0},      {-0.0001f, 0},      {-0.01f, 3595}, {20.0f, 659},
                                              {-20.0f, 2941}, {3.1415927f, 1800}, {NAN, 0}};
     for (const auto& c : radians) EXPECT_EQ(tableIndex(c.first), c.second) << c.first;
     const int huge = tableIndex(1e12f);  // far past the int range, still in the table
@@ -25,7 +25,7 @@ TEST(Arena, CellOfTruncatesThenClamps) {
     const struct {
         float x, y;
         int column, row;
-    } cases[] = {{-3800.0f, -3800.0f, 0, 0}, {3799.9f, 0.0f, 49, 25}, {5000.0f, -5000.0f, 49, 0},
+    } cases[] = {{-3800.0f, -3800.0f, 0, 0}, {3799.9f, 0.0f, 49, 25},  {5000.0f, -5000.0f, 49, 0},
                  {-3648.0f, 0.0f, 1, 25},    {-3648.01f, 0.0f, 0, 25}, {1e30f, NAN, 49, 0}};
     for (const auto& c : cases) {
         const Cell cell = cellOf(c.x, c.y);
@@ -33,4 +33,3 @@ TEST(Arena, CellOfTruncatesThenClamps) {
     }
     EXPECT_EQ(cellOf(3799.9f, 0.0f).index(), 25 * 50 + 49);
 }
-

@@ -33,8 +33,9 @@ TEST(BootScreen, SwatchesLieInTwoRowsOfNineGrowUnderThePointerAndTheHeldButtonCh
     const std::pair<int, sf::Vector2f> places[] = {{0, {340, 550}}, {8, {940, 550}}, {9, {340, 615}}, {13, {640, 615}}};
     for (const auto& p : places) EXPECT_EQ(swatches[p.first].getPosition(), p.second) << p.first;
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
-    EXPECT_EQ(std::make_tuple(swatches[7].getScale().x, swatches[7].getOutlineThickness(), swatches[7].getOutlineColor()),
-              std::make_tuple(1.3f, 4.0f, sf::Color::White));  // the chosen one pulses in a white ring
+    EXPECT_EQ(
+        std::make_tuple(swatches[7].getScale().x, swatches[7].getOutlineThickness(), swatches[7].getOutlineColor()),
+        std::make_tuple(1.3f, 4.0f, sf::Color::White));  // the chosen one pulses in a white ring
     // Swatch 4's grown bounds reach x = 665.3: at 664 only the scale keeps it hovered.
     updateSwatches(swatches, colorIndex, pointerAt(664.0f, 550.0f), 0.0f);
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
@@ -44,7 +45,8 @@ TEST(BootScreen, SwatchesLieInTwoRowsOfNineGrowUnderThePointerAndTheHeldButtonCh
     // its ring at once, 2 gains it from the next update on.
     updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f, true), 0.0f);
     EXPECT_EQ(colorIndex, 2);
-    EXPECT_EQ(std::make_pair(swatches[7].getOutlineThickness(), swatches[2].getOutlineThickness()), std::make_pair(0.0f, 0.0f));
+    EXPECT_EQ(std::make_pair(swatches[7].getOutlineThickness(), swatches[2].getOutlineThickness()),
+              std::make_pair(0.0f, 0.0f));
     updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f), 0.15707964f);
     EXPECT_EQ(swatches[2].getOutlineThickness(), 4.0f);
     EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.4f);
@@ -57,8 +59,10 @@ TEST(BootScreen, OnePadPushStepsTheColourOnceUntilEveryAxisRestsInsideTen) {
         GamepadReading reading;
         int index;
         bool latched;
-    } frames[] = {{pad(50.0f, 0.0f), 17, false},  {pad(51.0f, 0.0f), 0, true},  // wraps past the last
-                  {pad(9.0f, -9.0f, 0.0f, 10.0f), 0, true}, {pad(9.0f, -9.0f, -9.9f, 9.9f), 0, false},
+    } frames[] = {{pad(50.0f, 0.0f), 17, false},
+                  {pad(51.0f, 0.0f), 0, true},  // wraps past the last
+                  {pad(9.0f, -9.0f, 0.0f, 10.0f), 0, true},
+                  {pad(9.0f, -9.0f, -9.9f, 9.9f), 0, false},
                   {pad(0.0f, 0.0f, -100.0f, 0.0f), 17, true}};
     for (const auto& f : frames) {
         for (int frame = 0; frame < 3; ++frame) chooseColorWithGamepad(f.reading, colorIndex, latched);
@@ -97,5 +101,6 @@ TEST(BootScreen, StarsDrawXYAndDepthRestartFarAwayAndStreakTowardTheViewer) {
     ASSERT_EQ(lines.getVertexCount(), 4u);
     EXPECT_EQ(std::make_pair(lines[0].position, lines[1].color.a), std::make_pair(lines[1].position, sf::Uint8{0}));
     EXPECT_FLOAT_EQ(lines[2].position.x, 400.0f / 415.0f * 100.0f + 640.0f);
-    EXPECT_EQ(std::make_pair(lines[3].position, lines[3].color), std::make_pair(sf::Vector2f(740.0f, 310.0f), sf::Color(255, 20, 147, 153)));
+    EXPECT_EQ(std::make_pair(lines[3].position, lines[3].color),
+              std::make_pair(sf::Vector2f(740.0f, 310.0f), sf::Color(255, 20, 147, 153)));
 }

@@ -49,7 +49,7 @@ TEST(Controls, EventsMoveTheShellOnlyAlongItsTransitions) {
         {padPress(1), false, "", Playing, 0, true, false},
         {keyPress(K::F11), false, "window", Playing, 0, false, true},  // a window shows the cursor
         {keyPress(K::F11), false, "window", Playing, 0, true, false},  // fullscreen play hides it
-        {keyPress(K::Escape), false, "", Boot, 0, true, false},  // back to the title without quitting
+        {keyPress(K::Escape), false, "", Boot, 0, true, false},        // back to the title without quitting
         {keyPress(K::Escape), false, "close", Boot, 0, true, false},
         {ofType(sf::Event::Closed), false, "close", Boot, 0, true, false},
     };
@@ -94,13 +94,15 @@ TEST(Controls, TheStickTakesOverBeyondItsDeadZoneAndMouseMovesOfMoreThanFivePixe
     updateInputMode(controls, stickAt(15.0f, -15.0f), {});
     EXPECT_EQ(std::make_pair(controls.gamepadActive, controls.stick), std::make_pair(false, sf::Vector2f(0.0f, 0.0f)));
     updateInputMode(controls, stickAt(3.0f, -15.5f), {300, 300});  // the mouse is not looked at
-    EXPECT_EQ(std::make_tuple(controls.gamepadActive, controls.cursorVisible, controls.stick, controls.lastMousePosition),
-              std::make_tuple(true, false, sf::Vector2f(3.0f, -15.5f), sf::Vector2i(0, 0)));
+    EXPECT_EQ(
+        std::make_tuple(controls.gamepadActive, controls.cursorVisible, controls.stick, controls.lastMousePosition),
+        std::make_tuple(true, false, sf::Vector2f(3.0f, -15.5f), sf::Vector2i(0, 0)));
     // Unplugged, the stick reads (0, 0); slow moves add up from the last counted position.
     const GamepadReading unplugged;
     for (sf::Vector2i mouse : {sf::Vector2i(3, 0), sf::Vector2i(5, -5), sf::Vector2i(-5, 5)}) {
         updateInputMode(controls, unplugged, mouse);
-        EXPECT_EQ(std::make_pair(controls.gamepadActive, controls.stick), std::make_pair(true, sf::Vector2f(0.0f, 0.0f)));
+        EXPECT_EQ(std::make_pair(controls.gamepadActive, controls.stick),
+                  std::make_pair(true, sf::Vector2f(0.0f, 0.0f)));
     }
     updateInputMode(controls, unplugged, {0, 6});
     EXPECT_EQ(std::make_tuple(controls.gamepadActive, controls.cursorVisible, controls.lastMousePosition),

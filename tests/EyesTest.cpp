@@ -11,7 +11,9 @@ TEST(Eyes, SitBesideTheHeadWithPupilsLookingWhereTheSnakeSteersAndInwardWhileBoo
     snake.pointCount = 1;
     snake.points[0] = sf::Vector2f(100.0f, -40.0f);
     const float r = std::sqrt(snake.radiusSquared);
-    const auto pupilAngle = [](const Eye& eye) { return std::atan2(eye.pupil.y - eye.white.y, eye.pupil.x - eye.white.x); };
+    const auto pupilAngle = [](const Eye& eye) {
+        return std::atan2(eye.pupil.y - eye.white.y, eye.pupil.x - eye.white.x);
+    };
     // Steering 0.2 to the right of heading 0.5: the pupils, 0.15 r out, overshoot by 1.3.
     snake.heading = 0.5f;
     snake.targetHeading = 0.7f;

@@ -16,7 +16,10 @@ namespace {
 // devices whose events and readings a test sets frame by frame; the steps
 // are counted by the clock reads that open them.
 struct Shell final : ShellDevices {
-    Shell() : world((std::srand(4), World())), loop(world), bootScreen(font) {  // seeded before the world draws
+    Shell()
+        : world((std::srand(4), World())),
+          loop(world),
+          bootScreen(font) {  // seeded before the world draws
         loop.controls.lastMousePosition = mouse;
     }
     // Runs one frame with these events; returns the steps it ran.

@@ -27,10 +27,12 @@ TEST(PelletQuads, LivePelletsNearTheViewPulseInSizeAndAlphaAndBobCellByCell) {
     EXPECT_EQ(quads[0].position, sf::Vector2f(-100.0f - h, yc - h));
     EXPECT_EQ(quads[2].position, sf::Vector2f(-100.0f + h, yc + h));
     EXPECT_EQ(quads[0].color, sf::Color(10, 200, 30, static_cast<sf::Uint8>(170.0f + 45.0f * s)));
-    EXPECT_EQ(std::make_pair(quads[1].texCoords, quads[3].texCoords), std::make_pair(sf::Vector2f(128, 0), sf::Vector2f(0, 128)));
+    EXPECT_EQ(std::make_pair(quads[1].texCoords, quads[3].texCoords),
+              std::make_pair(sf::Vector2f(128, 0), sf::Vector2f(0, 128)));
     EXPECT_EQ(quads[9].position.x + quads[8].position.x, 2.0f * 550.0f);
     // The small pellet: half-size 5 x its size, within 18 %.
-    EXPECT_FLOAT_EQ(quads[6].position.x - quads[4].position.x, 2.0f * 5.0f * 4.0f * (1.0f + 0.18f * std::sin(150.0f * 0.015f + t * 3.8f)));
+    EXPECT_FLOAT_EQ(quads[6].position.x - quads[4].position.x,
+                    2.0f * 5.0f * 4.0f * (1.0f + 0.18f * std::sin(150.0f * 0.015f + t * 3.8f)));
 }
 
 TEST(SparkQuads, SparksShrinkAndFadeWithTheirLife) {
@@ -39,6 +41,8 @@ TEST(SparkQuads, SparksShrinkAndFadeWithTheirLife) {
     sf::VertexArray quads(sf::Quads);
     buildSparkQuads(quads, sparks);
     ASSERT_EQ(quads.getVertexCount(), 8u);
-    EXPECT_EQ(std::make_pair(quads[0].position, quads[2].position), std::make_pair(sf::Vector2f(7, 17), sf::Vector2f(13, 23)));
-    EXPECT_EQ(std::make_pair(quads[4].position, quads[7].color), std::make_pair(sf::Vector2f(-6.5f, -1.5f), sf::Color(0, 0, 255, 127)));
+    EXPECT_EQ(std::make_pair(quads[0].position, quads[2].position),
+              std::make_pair(sf::Vector2f(7, 17), sf::Vector2f(13, 23)));
+    EXPECT_EQ(std::make_pair(quads[4].position, quads[7].color),
+              std::make_pair(sf::Vector2f(-6.5f, -1.5f), sf::Color(0, 0, 255, 127)));
 }

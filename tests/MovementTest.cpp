@@ -6,7 +6,7 @@
 
 namespace {
 
-std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
+std::vector<sf::Vector2f> pool(MaxSnakes* MaxPoints);
 
 PlayerInput mouseAt(float x, float y, bool button = false) {
     PlayerInput input;
@@ -47,7 +47,8 @@ TEST(Movement, ThePlayerSteersByMouseOrStickAndBoostsAbove120PayingForIt) {
     place(player, {0.0f, 0.0f}, 0.0f, 120.0f);
     player.targetHeading = 0.25f;
     player.move(mouseAt(3.0f, 1.0f, true));  // squared offset 10: inside the dead zone
-    EXPECT_EQ(std::make_tuple(player.targetHeading, player.boosting, player.mass), std::make_tuple(0.25f, false, 120.0f));
+    EXPECT_EQ(std::make_tuple(player.targetHeading, player.boosting, player.mass),
+              std::make_tuple(0.25f, false, 120.0f));
     player.mass = 120.01f;
     player.move(mouseAt(3.0f, 1.01f, true));
     EXPECT_FLOAT_EQ(player.targetHeading, std::atan2(1.01f, 3.0f));

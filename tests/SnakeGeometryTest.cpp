@@ -20,7 +20,8 @@ struct TestSnake {
 
 const sf::VertexArray Disc = makeDiscTemplate();
 
-SnakeStores build(const Snake& snake, float t = 0.0f, sf::Vector2f center = {}, sf::Vector2f size = {1000.0f, 1000.0f}) {
+SnakeStores build(const Snake& snake, float t = 0.0f, sf::Vector2f center = {},
+                  sf::Vector2f size = {1000.0f, 1000.0f}) {
     SnakeStores stores;
     stores.bodyVertices.resize(DiscVertices * (snake.pointCount + 5));
     stores.shadowVertices.resize(stores.bodyVertices.getVertexCount());
@@ -29,7 +30,9 @@ SnakeStores build(const Snake& snake, float t = 0.0f, sf::Vector2f center = {}, 
     return stores;
 }
 
-float distance(sf::Vector2f a, sf::Vector2f b) { return std::hypot(a.x - b.x, a.y - b.y); }
+float distance(sf::Vector2f a, sf::Vector2f b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 }  // namespace
 
@@ -38,7 +41,8 @@ TEST(SnakeGeometry, EachDiscIsAShadedFanOverItsShadowWithAPulsingHaloOnlyWhileBo
     Snake& snake = test.snake;
     const float r = std::sqrt(snake.radiusSquared);
     const SnakeStores calm = build(snake);
-    EXPECT_EQ(std::make_tuple(calm.bodyCount, calm.shadowCount, calm.glowCount), std::make_tuple(std::size_t{72}, std::size_t{72}, std::size_t{0}));
+    EXPECT_EQ(std::make_tuple(calm.bodyCount, calm.shadowCount, calm.glowCount),
+              std::make_tuple(std::size_t{72}, std::size_t{72}, std::size_t{0}));
     // The head lies in the dark band (0.65 of the colour); its rim is a third of that.
     for (std::size_t k = 0; k < 72; k += 3) {
         EXPECT_EQ(calm.bodyVertices[k].position, sf::Vector2f(100.0f, 0.0f));
@@ -53,7 +57,8 @@ TEST(SnakeGeometry, EachDiscIsAShadedFanOverItsShadowWithAPulsingHaloOnlyWhileBo
     const SnakeStores boosting = build(snake, 0.3f);
     EXPECT_EQ(std::make_pair(boosting.glowVertices[0].color, boosting.glowVertices[1].color),
               std::make_pair(sf::Color(200, 100, 0, 160), sf::Color(200, 100, 0, 0)));
-    EXPECT_NEAR(distance(boosting.glowVertices[1].position, {100.0f, 0.0f}), (1.35f + 0.25f * std::sin(4.5f)) * r, 1e-3f);
+    EXPECT_NEAR(distance(boosting.glowVertices[1].position, {100.0f, 0.0f}), (1.35f + 0.25f * std::sin(4.5f)) * r,
+                1e-3f);
     snake.boosting = false;
     snake.boostBlend = 0.9f;  // a decaying blend alone makes no halo
     EXPECT_EQ(build(snake).glowCount, 0u);
@@ -71,7 +76,8 @@ TEST(SnakeGeometry, StripesAlternateEverySixtyUnitsFromTheTailUpAndSamplesThinCr
     ASSERT_EQ(calm.bodyCount, 6u * 72u);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(std::make_pair(calm.bodyVertices[72 * i].position.x, calm.bodyVertices[72 * i].color),
-                  std::make_pair(xs[i], colors[i])) << i;
+                  std::make_pair(xs[i], colors[i]))
+            << i;
     snake.boosting = true;  // every band lifted by 60
     EXPECT_EQ(build(snake).bodyVertices[0].color, sf::Color(255, 60, 160));
     EXPECT_EQ(build(snake).bodyVertices[72 * 5].color, sf::Color(190, 60, 125));
@@ -86,5 +92,4 @@ TEST(SnakeGeometry, SnakesAndDiscsOutOfViewAreSkipped) {
     snake.bounds = sf::FloatRect(-30.0f, -30.0f, 60.0f, 60.0f);
     EXPECT_EQ(build(snake, 0.0f, {530.0f, 0.0f}).bodyCount, 0u);  // edges touching is no overlap
     EXPECT_EQ(build(snake, 0.0f, {529.0f, 0.0f}).bodyCount, 72u);
-
 }

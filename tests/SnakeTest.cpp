@@ -9,9 +9,11 @@
 
 namespace {
 
-std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
+std::vector<sf::Vector2f> pool(MaxSnakes* MaxPoints);
 
-float drawHeading() { return static_cast<float>(std::rand() % 360) * 3.1415927f / 180.0f; }
+float drawHeading() {
+    return static_cast<float>(std::rand() % 360) * 3.1415927f / 180.0f;
+}
 
 }  // namespace
 

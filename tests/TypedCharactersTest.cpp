@@ -6,8 +6,8 @@
 // printable characters enter the name, twelve at the most.
 TEST(TypedCharacters, OnlyPrintableCharactersEnterTheNameUpToTwelveAndBackspaceErases) {
     std::wstring name;
-    for (sf::Uint32 c : {8u, 9u, 10u, 13u, 27u, 31u, 127u, 0x80u, 0x9Fu, 0xD800u, 0xDBFFu, 0xDC00u, 0xDFFFu, 0x110000u,
-                         0xFFFFFFFFu})
+    for (sf::Uint32 c :
+         {8u, 9u, 10u, 13u, 27u, 31u, 127u, 0x80u, 0x9Fu, 0xD800u, 0xDBFFu, 0xDC00u, 0xDFFFu, 0x110000u, 0xFFFFFFFFu})
         editName(name, c);
     EXPECT_EQ(name, L"");
     for (sf::Uint32 c : {0x20u, 0xA0u, 0xDFu, 0xD7FFu, 0xE000u, 0xFFFDu, 0x1F40Du, 0x10FFFFu}) editName(name, c);
@@ -31,5 +31,6 @@ TEST(TypedCharacters, PastTheBasicPlaneOnlyWhereAWcharTHoldsItWhole) {
                  {0x1F600, 16, false}, {0x10FFFF, 16, false}, {0xDC00, 16, false},  {0x9F, 16, false},
                  {0x10000, 32, true},  {0x1F600, 32, true},   {0x110000, 32, false}};
     for (const auto& c : cases)
-        EXPECT_EQ(isNameCharacter(c.character, c.wcharBits), c.accepted) << std::hex << c.character << " " << c.wcharBits;
+        EXPECT_EQ(isNameCharacter(c.character, c.wcharBits), c.accepted)
+            << std::hex << c.character << " " << c.wcharBits;
 }

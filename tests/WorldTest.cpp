@@ -65,11 +65,13 @@ TEST(Pellets, EatenBelowTheEatRadiusPulledBelowFourRadiiAndListedWhereTheyWere) 
     for (int i = 0; i < 5; ++i) world->addPellet(head + offsets[i], i == 1 ? 15.0f : 4.0f, sf::Color::White, i == 1);
     world->handleCollisions();
     EXPECT_FLOAT_EQ(player.mass, 600.0f + 15.0f + 4.0f);
-    EXPECT_EQ(std::make_pair(player.radiusSquared, world->freePellets.back()), std::make_pair(radiusSquaredFor(player.mass), 897));
+    EXPECT_EQ(std::make_pair(player.radiusSquared, world->freePellets.back()),
+              std::make_pair(radiusSquaredFor(player.mass), 897));
     const std::vector<Pellet*> left = {&world->pellets[899], &world->pellets[896], &world->pellets[895]};
     EXPECT_EQ(cellAt(*world, head.x, head.y), left);
     EXPECT_EQ(left[0]->position, head + offsets[0]);
-    EXPECT_NEAR(std::hypot(left[1]->position.x - head.x, left[1]->position.y - head.y), std::sqrt(720.0f) - 8.5f, 1e-3f);
+    EXPECT_NEAR(std::hypot(left[1]->position.x - head.x, left[1]->position.y - head.y), std::sqrt(720.0f) - 8.5f,
+                1e-3f);
     EXPECT_NEAR(left[2]->position.y, head.y - 79.9f + 8.5f, 1e-3f);
 }
 

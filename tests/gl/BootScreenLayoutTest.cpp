@@ -1,8 +1,8 @@
 #include "render/BootScreen.h"
 #include "shell/GameFont.h"
 
-#include <SFML/Graphics/RenderTexture.hpp>
 #include <gtest/gtest.h>
+#include <SFML/Graphics/RenderTexture.hpp>
 
 TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwatchWearsAWhiteRing) {
     sf::Font font;
@@ -18,7 +18,8 @@ TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwa
     const std::pair<const sf::Text*, float> rows[] = {
         {&screen.title, 120.0f}, {&screen.prompt, 320.0f}, {&screen.nameLabel, 360.0f}, {&screen.hint, 720.0f}};
     for (const auto& row : rows) EXPECT_EQ(row.first->getPosition(), sf::Vector2f(640.0f, row.second)) << row.second;
-    EXPECT_EQ(std::make_tuple(screen.title.getOutlineColor().a, screen.hint.getFillColor().a), std::make_tuple(180, 120));
+    EXPECT_EQ(std::make_tuple(screen.title.getOutlineColor().a, screen.hint.getFillColor().a),
+              std::make_tuple(180, 120));
     EXPECT_EQ(screen.nameLabel.getString().toWideString(), L"あなた_");
 
     sf::RenderTexture target;
@@ -33,7 +34,8 @@ TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwa
 
     screen.update(input, 0.5f);  // the cursor blinks off; title and hint fade
     EXPECT_EQ(screen.nameLabel.getString().toWideString(), L"あなた ");
-    EXPECT_EQ(std::make_tuple(screen.title.getOutlineColor().a, screen.hint.getFillColor().a), std::make_tuple(159, 242));
+    EXPECT_EQ(std::make_tuple(screen.title.getOutlineColor().a, screen.hint.getFillColor().a),
+              std::make_tuple(159, 242));
     screen.update(input, 1.1780972f - 0.5f);  // the hint's fade dips below zero: hidden
     EXPECT_EQ(screen.hint.getFillColor().a, 0);
     screen.update(input, 0.5f);  // 1.68 s: the cursor's fifth 0.4 s, shown

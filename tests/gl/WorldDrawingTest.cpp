@@ -7,8 +7,8 @@
 #include "shell/GameFont.h"
 #include "sim/World.h"
 
-#include <SFML/Graphics/RenderTexture.hpp>
 #include <gtest/gtest.h>
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <cstdlib>
 #include <functional>
@@ -31,7 +31,9 @@ int rightmost(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
     return x < box.left ? -1 : x;
 }
 
-bool white(sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; }
+bool white(sf::Color c) {
+    return c.r > 200 && c.g > 200 && c.b > 200;
+}
 
 // Renders into a fresh texture cleared to `background` and reads it back.
 sf::Image render(sf::Vector2u size, sf::Color background, const std::function<void(sf::RenderTarget&)>& draw) {
@@ -121,7 +123,7 @@ TEST_F(Drawing, TheWorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {
     EXPECT_NEAR(at(0.0f, 0.0f).r, 130, 6);
     EXPECT_GT(at(0.0f, -26.0f).g, 40);
     EXPECT_LT(at(18.0f, 14.0f).g + 20, at(-18.0f, -14.0f).g);
-    EXPECT_EQ(at(-8.0f, 0.0f), sf::Color(0, 0, 255));  // the spark on the body
+    EXPECT_EQ(at(-8.0f, 0.0f), sf::Color(0, 0, 255));              // the spark on the body
     EXPECT_TRUE(white(at(3.5f, -7.7f)) && white(at(3.5f, 7.7f)));  // the eyes on both
     // The label stands above the head, 18 pixels high whatever the zoom.
     EXPECT_EQ(texts.nameText(player).getScale(), sf::Vector2f(0.28125f / 2.0f, 0.28125f / 2.0f));

@@ -19,9 +19,9 @@ void expectViolations(const World& world, const std::vector<std::string>& texts)
     const std::vector<std::string> found = InvariantChecker().check(world);
     EXPECT_EQ(found.size(), texts.size());
     for (const std::string& text : texts)
-        EXPECT_TRUE(std::any_of(found.begin(), found.end(),
-                                [&](const std::string& line) { return line.find(text) != std::string::npos; }))
-            << text;
+        EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        })) << text;
 }
 
 }  // namespace
@@ -32,7 +32,8 @@ TEST(RunnerInvariants, CatchBrokenPelletBookkeepingSharedNamesBadBodiesAndNonFin
     world.startPlayer(L"あなた", sf::Color::Cyan);
     expectViolations(world, {});
     const int topFree = world.freePellets.back();  // pellets from 600 on are in play
-    std::vector<Pellet*>& cell = world.pelletGrid[cellOf(world.pellets[600].position.x, world.pellets[600].position.y).index()];
+    std::vector<Pellet*>& cell =
+        world.pelletGrid[cellOf(world.pellets[600].position.x, world.pellets[600].position.y).index()];
     cell.push_back(&world.pellets[600]);
     expectViolations(world, {"listed 2 times"});
     cell.pop_back();
