@@ -6,7 +6,8 @@
 #   runner_check.sh soak SIM ARGS...   a run with ARGS reports no invariant
 #                                      violation
 #   runner_check.sh no-alloc SIM ARGS...  nor any heap allocation in the
-#                                      steps it counts
+#                                      steps it counts; a crowded run holds
+#                                      40 live snakes of 500 points or more
 set -euo pipefail
 
 mode="$1"
@@ -33,7 +34,7 @@ check_dump() {
     $1 == "pellet" { ++pellets; next }
     $1 == "free" { ++frees; free = $2; next }
     $1 == "particle" || $1 == "camera" { next }
-    /^(steps|median_us|p99_us|allocations|violations|digest) / { next }
+    /^(steps|median_us|p99_us|alive|mean_points|allocations|violations|digest) / { next }
     { print "unknown record: " $0; bad = 1 }
     END {
       if (owed > 0) { print "last snake lacks points"; bad = 1 }
@@ -63,6 +64,8 @@ soak|no-alloc)
   [ "$(field violations <<<"$out")" = 0 ] || fail "invariant violations"
   [ "$mode" = soak ] || [ "$(field allocations <<<"$out")" = 0 ] ||
     fail "heap allocations in steps without respawn or refresh"
+  [[ " $* " != *" --crowded "* ]] || awk '$1 == "alive" && $2 == 40 { a = 1 } $1 == "mean_points" && $2 >= 500 { p = 1 }
+    END { exit !(a && p) }' <<<"$out" || fail "the crowd was not held"
   ;;
 *)
   fail "unknown mode $mode"

@@ -13,6 +13,7 @@
 #include "render/Backdrop.h"
 #include "sim/World.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -29,6 +30,9 @@ struct RunTotals {
     std::vector<double> stepMicros;  // steps after the warm-up
     std::size_t allocations = 0;     // in steps after the warm-up without respawn or refresh
     long violations = 0;
+    std::size_t fewestAlive = MaxSnakes;  // live snakes at the start of a timed step, at worst
+    double livePoints = 0.0;              // body points of the live snakes, summed over the timed steps
+    double liveSnakes = 0.0;
 };
 
 // The game's start-up draws: the decoration layers first, then the world.
@@ -38,7 +42,6 @@ std::unique_ptr<World> spawnArena(const RunOptions& options) {
     makeDecorationLayers();
     auto world = std::make_unique<World>();
     world->startPlayer(L"あなた", sf::Color(0, 255, 255));
-    if (options.crowded) crowd(*world);
     return world;
 }
 
@@ -56,8 +59,31 @@ void recordViolations(int step, const std::vector<std::string>& found, RunTotals
     }
 }
 
+// What the timed step starts from: how many snakes live and how long they are.
+void recordPopulation(const World& world, RunTotals& totals) {
+    std::size_t alive = 0;
+    for (const auto& snake : world.snakes) {
+        if (!snake->alive) continue;
+        ++alive;
+        totals.livePoints += static_cast<double>(snake->pointCount);
+    }
+    totals.fewestAlive = std::min(totals.fewestAlive, alive);
+    totals.liveSnakes += static_cast<double>(alive);
+}
+
+// The scripted player, or else the idle one; in the crowd the idle player
+// holds the boost like everyone else.
+PlayerInput playerInput(const World& world, const RunOptions& options, int step) {
+    if (options.player == PlayerMode::Auto) return autoPlayerInput(world, step);
+    PlayerInput input;
+    input.leftButton = options.crowded;
+    return input;
+}
+
 void runStep(World& world, const RunOptions& options, int step, InvariantChecker& checker, RunTotals& totals) {
-    const PlayerInput input = options.player == PlayerMode::Auto ? autoPlayerInput(world, step) : PlayerInput();
+    if (options.crowded) crowd(world);
+    if (step >= options.warmup) recordPopulation(world, totals);
+    const PlayerInput input = playerInput(world, options, step);
     const bool respawning = respawnDue(world);
     const std::size_t allocationsBefore = allocationCount();
     const auto start = std::chrono::steady_clock::now();
@@ -77,6 +103,8 @@ void printSummary(const World& world, const RunOptions& options, RunTotals& tota
     std::printf("steps %d\n", options.steps);
     std::printf("median_us %.2f\n", percentile(totals.stepMicros, 0.5));
     std::printf("p99_us %.2f\n", percentile(totals.stepMicros, 0.99));
+    std::printf("alive %zu\n", totals.liveSnakes > 0.0 ? totals.fewestAlive : 0);
+    std::printf("mean_points %.1f\n", totals.liveSnakes > 0.0 ? totals.livePoints / totals.liveSnakes : 0.0);
     std::printf("allocations %zu\n", totals.allocations);
     std::printf("violations %ld\n", totals.violations);
     std::printf("digest %016" PRIx64 "\n", fnv1a(dump));
