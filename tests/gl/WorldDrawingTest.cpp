@@ -87,8 +87,10 @@ TEST_F(WithFont, ScoreAtTheLeftAndHighScoreRightAlignedWhateverItsDigits) {
     int ends[2];
     const int highScores[2] = {0, 1230};
     for (int i = 0; i < 2; ++i) {
+        ScoreDisplay display;
+        display.setup(font);
         const sf::Image image = render({1280, 720}, sf::Color(2, 4, 10),
-                                       [&](sf::RenderTarget& target) { drawScore(target, font, 57, highScores[i]); });
+                                       [&](sf::RenderTarget& target) { display.draw(target, 57, highScores[i]); });
         EXPECT_GT(count(image, {30, 30, 300, 60}, [](sf::Color c) { return c.r < 60 && c.g > 200 && c.b > 200; }), 100);
         ends[i] = rightmost(image, {640, 20, 640, 80}, [](sf::Color c) { return c.r > 200 && c.g > 150 && c.b < 80; });
     }
@@ -101,21 +103,22 @@ TEST_F(WithFont, RankingRowsShowPlaceNameInColourAndRightAlignedScores) {
     World world;
     SnakeTexts texts;
     texts.setupTexts(font);
+    RankingBoard board;
+    board.setup(font);
     Snake& first = *world.snakes[3];
     Snake& second = *world.snakes[7];
     first.color = sf::Color(255, 40, 40);
-    first.shownScore = 12340.0f;
-    second.shownScore = 50.0f;
-    const std::vector<const Snake*> ranking = {&first, &second};
+    first.mass = 12420.0f;
+    second.mass = 130.0f;
+    world.refreshRanking();
     const sf::Image image = render({1280, 720}, sf::Color::Black,
-                                   [&](sf::RenderTarget& target) { drawRanking(target, font, ranking, texts); });
+                                   [&](sf::RenderTarget& target) { board.draw(target, world, texts); });
     // Panel fill over black, outline just outside its left edge.
     EXPECT_TRUE(near(image.getPixel(945, 460), sf::Color(14, 14, 21)));
     EXPECT_TRUE(near(image.getPixel(934, 300), sf::Color(78, 78, 117)));
     EXPECT_EQ(image.getPixel(931, 300), sf::Color::Black);
     EXPECT_GT(count(image, {1000, 135, 150, 30}, [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 60; }), 50)
         << "the yellow title";
-    EXPECT_EQ(texts.rankText(first).getString(), "1. " + sf::String(first.name));
     EXPECT_GT(count(image, {945, 180, 200, 24}, [](sf::Color c) { return c.r > 200 && c.g < 80; }), 20);
     const int firstEnd = rightmost(image, {1100, 180, 155, 24}, white);
     // Glyphs at fractional offsets round a pixel either way.
