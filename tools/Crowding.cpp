@@ -69,3 +69,9 @@ void crowd(World& world) {
     }
     while (!world.freePellets.empty()) world.spawnRandomPellet();
 }
+
+PlayerInput crowdedPlayerInput() {
+    PlayerInput input;
+    input.leftButton = true;
+    return input;
+}

@@ -7,10 +7,10 @@
 #include "Crowding.h"
 #include "Invariants.h"
 #include "Options.h"
+#include "SeededArena.h"
 #include "StateDump.h"
 #include "StepStats.h"
 
-#include "render/Backdrop.h"
 #include "sim/World.h"
 
 #include <algorithm>
@@ -34,16 +34,6 @@ struct RunTotals {
     double livePoints = 0.0;              // body points of the live snakes, summed over the timed steps
     double liveSnakes = 0.0;
 };
-
-// The game's start-up draws: the decoration layers first, then the world.
-// The layers themselves are not needed here.
-std::unique_ptr<World> spawnArena(const RunOptions& options) {
-    std::srand(options.seed);
-    makeDecorationLayers();
-    auto world = std::make_unique<World>();
-    world->startPlayer(L"あなた", sf::Color(0, 255, 255));
-    return world;
-}
 
 // Whether a dead snake's timer runs out in the coming step. Checked before
 // the step, since a snake may respawn and die again within it.
@@ -71,13 +61,9 @@ void recordPopulation(const World& world, RunTotals& totals) {
     totals.liveSnakes += static_cast<double>(alive);
 }
 
-// The scripted player, or else the idle one; in the crowd the idle player
-// holds the boost like everyone else.
 PlayerInput playerInput(const World& world, const RunOptions& options, int step) {
     if (options.player == PlayerMode::Auto) return autoPlayerInput(world, step);
-    PlayerInput input;
-    input.leftButton = options.crowded;
-    return input;
+    return options.crowded ? crowdedPlayerInput() : PlayerInput();
 }
 
 void runStep(World& world, const RunOptions& options, int step, InvariantChecker& checker, RunTotals& totals) {
@@ -115,7 +101,7 @@ void printSummary(const World& world, const RunOptions& options, RunTotals& tota
 int main(int argc, char** argv) {
     const auto options = parseOptions(argc, argv);
     if (!options) return 2;
-    const std::unique_ptr<World> world = spawnArena(*options);
+    const std::unique_ptr<World> world = seededArena(options->seed).world;
     InvariantChecker checker;
     RunTotals totals;
     totals.stepMicros.reserve(static_cast<std::size_t>(options->steps));
