@@ -1,6 +1,6 @@
 // neonvine-sim: steps the world headless from a seed, checks its invariants
-// after every step, times the steps, counts their heap allocations and
-// prints a digest of the final state.
+// after every step, times the steps, counts their heap allocations and the
+// live snakes they start from, and prints a digest of the final state.
 
 #include "AllocationCounter.h"
 #include "AutoPlayer.h"
@@ -89,7 +89,7 @@ void printSummary(const World& world, const RunOptions& options, RunTotals& tota
     std::printf("steps %d\n", options.steps);
     std::printf("median_us %.2f\n", percentile(totals.stepMicros, 0.5));
     std::printf("p99_us %.2f\n", percentile(totals.stepMicros, 0.99));
-    std::printf("alive %zu\n", totals.liveSnakes > 0.0 ? totals.fewestAlive : 0);
+    std::printf("alive %zu\n", totals.stepMicros.empty() ? 0 : totals.fewestAlive);
     std::printf("mean_points %.1f\n", totals.liveSnakes > 0.0 ? totals.livePoints / totals.liveSnakes : 0.0);
     std::printf("allocations %zu\n", totals.allocations);
     std::printf("violations %ld\n", totals.violations);
