@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 TEST(OverlayLayout, TheMinimapSitsBottomRightAndTheWorldViewShowsZoomPixelsAUnit) {
     const sf::Vector2f center = minimapCenter(sf::Vector2u(1280, 720));
     EXPECT_EQ(center, sf::Vector2f(1150.0f, 590.0f));
@@ -14,15 +16,33 @@ TEST(OverlayLayout, TheMinimapSitsBottomRightAndTheWorldViewShowsZoomPixelsAUnit
     EXPECT_FALSE(bounds.near(sf::Vector2f(366.5f, 0.0f), 10.0f));
 }
 
-TEST(SnakeTexts, BoardScoreFollowsThePublishedScoreAndTheLabelTheName) {
-    std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
-    Snake snake(3, pool.data(), L"Ayu", sf::Color::Green, true);
+TEST(SnakeTexts, BoardScoresChangeOnlyAtARefreshAndLabelsFollowTheName) {
+    std::srand(3);
+    World world;
+    world.startPlayer(L"Ayu", sf::Color::Green);
+    Snake& player = world.player();
+    Snake& bot = *world.snakes[4];
     SnakeTexts texts;
-    snake.shownScore = 12.0f;
-    snake.mass = 500.0f;  // the mass may change every step; the board follows shownScore alone
-    EXPECT_EQ(texts.scoreText(snake).getString(), "12");
-    snake.shownScore = 420.0f;
-    EXPECT_EQ(texts.scoreText(snake).getString(), "420");
-    snake.name = L"Kai";
-    EXPECT_EQ(texts.nameText(snake).getString(), "Kai");
+    const auto shown = [&](const Snake& snake) { return texts.scoreText(snake).getString().toAnsiString(); };
+    player.mass = 92.5f;
+    bot.mass = 500.0f;
+    world.refreshRanking();
+    texts.followRanking(world);
+    EXPECT_EQ(shown(player), "12");
+    EXPECT_EQ(shown(bot), "420");
+    // Until the next refresh the board keeps its numbers, also when play
+    // starts again and respawns the listed player with none published.
+    player.mass = 300.0f;
+    world.startPlayer(L"Ayu", sf::Color::Green);
+    texts.followRanking(world);
+    EXPECT_EQ(shown(player), "12");
+    world.refreshRanking();
+    texts.followRanking(world);
+    EXPECT_EQ(shown(player), "0");
+    EXPECT_EQ(shown(bot), "420");
+    for (const wchar_t* name : {L"あなた", L"Kai", L""}) {
+        player.name = name;
+        EXPECT_EQ(texts.nameText(player).getString(), sf::String(name));
+        EXPECT_EQ(texts.rankText(player, 3).getString(), sf::String(L"3. " + std::wstring(name)));
+    }
 }

@@ -5,7 +5,9 @@
 #                                      digests named (those the platform's C
 #                                      library has always given)
 #   runner_check.sh soak SIM ARGS...   a run with ARGS breaks no invariant
-#   runner_check.sh no-alloc SIM ARGS...  nor allocates in the steps it counts
+#   runner_check.sh no-alloc SIM ARGS...  nor allocates in the steps it
+#                                      counts; a crowded run holds 40 live
+#                                      snakes of 500 points or more
 set -euo pipefail
 
 mode="$1"
@@ -39,6 +41,8 @@ soak|no-alloc)
   [ "$(field violations <<<"$out")" = 0 ] || fail "invariant violations"
   [ "$mode" = soak ] || [ "$(field allocations <<<"$out")" = 0 ] ||
     fail "heap allocations in steps without respawn or refresh"
+  [[ " $* " != *" --crowded "* ]] || awk '$1 == "alive" && $2 == 40 { a = 1 } $1 == "mean_points" && $2 >= 500 { p = 1 }
+    END { exit !(a && p) }' <<<"$out" || fail "the crowd was not held"
   ;;
 *)
   fail "unknown mode $mode"

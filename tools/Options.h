@@ -9,7 +9,7 @@ struct RunOptions {
     int steps = 0;
     int warmup = 0;  // leading steps left out of the timings and the allocation count
     PlayerMode player = PlayerMode::Idle;
-    bool crowded = false;
+    bool crowded = false;  // the worst case held before every step; the idle player boosts
     bool dump = false;
 };
 

@@ -1,18 +1,19 @@
 // neonvine-sim: steps the world headless from a seed, checks its invariants
-// after every step, times the steps, counts their heap allocations and
-// prints a digest of the final state.
+// after every step, times the steps, counts their heap allocations and the
+// live snakes they start from, and prints a digest of the final state.
 
 #include "AllocationCounter.h"
 #include "AutoPlayer.h"
 #include "Crowding.h"
 #include "Invariants.h"
 #include "Options.h"
+#include "SeededArena.h"
 #include "StateDump.h"
 #include "StepStats.h"
 
-#include "render/Backdrop.h"
 #include "sim/World.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -29,18 +30,10 @@ struct RunTotals {
     std::vector<double> stepMicros;  // steps after the warm-up
     std::size_t allocations = 0;     // in steps after the warm-up without respawn or refresh
     long violations = 0;
+    std::size_t fewestAlive = MaxSnakes;  // live snakes at the start of a timed step, at worst
+    double livePoints = 0.0;              // body points of the live snakes, summed over the timed steps
+    double liveSnakes = 0.0;
 };
-
-// The game's start-up draws: the decoration layers first, then the world.
-// The layers themselves are not needed here.
-std::unique_ptr<World> spawnArena(const RunOptions& options) {
-    std::srand(options.seed);
-    makeDecorationLayers();
-    auto world = std::make_unique<World>();
-    world->startPlayer(L"あなた", sf::Color(0, 255, 255));
-    if (options.crowded) crowd(*world);
-    return world;
-}
 
 // Whether a dead snake's timer runs out in the coming step. Checked before
 // the step, since a snake may respawn and die again within it.
@@ -56,8 +49,27 @@ void recordViolations(int step, const std::vector<std::string>& found, RunTotals
     }
 }
 
+// What the timed step starts from: how many snakes live and how long they are.
+void recordPopulation(const World& world, RunTotals& totals) {
+    std::size_t alive = 0;
+    for (const auto& snake : world.snakes) {
+        if (!snake->alive) continue;
+        ++alive;
+        totals.livePoints += static_cast<double>(snake->pointCount);
+    }
+    totals.fewestAlive = std::min(totals.fewestAlive, alive);
+    totals.liveSnakes += static_cast<double>(alive);
+}
+
+PlayerInput playerInput(const World& world, const RunOptions& options, int step) {
+    if (options.player == PlayerMode::Auto) return autoPlayerInput(world, step);
+    return options.crowded ? crowdedPlayerInput() : PlayerInput();
+}
+
 void runStep(World& world, const RunOptions& options, int step, InvariantChecker& checker, RunTotals& totals) {
-    const PlayerInput input = options.player == PlayerMode::Auto ? autoPlayerInput(world, step) : PlayerInput();
+    if (options.crowded) crowd(world);
+    if (step >= options.warmup) recordPopulation(world, totals);
+    const PlayerInput input = playerInput(world, options, step);
     const bool respawning = respawnDue(world);
     const std::size_t allocationsBefore = allocationCount();
     const auto start = std::chrono::steady_clock::now();
@@ -77,6 +89,8 @@ void printSummary(const World& world, const RunOptions& options, RunTotals& tota
     std::printf("steps %d\n", options.steps);
     std::printf("median_us %.2f\n", percentile(totals.stepMicros, 0.5));
     std::printf("p99_us %.2f\n", percentile(totals.stepMicros, 0.99));
+    std::printf("alive %zu\n", totals.stepMicros.empty() ? 0 : totals.fewestAlive);
+    std::printf("mean_points %.1f\n", totals.liveSnakes > 0.0 ? totals.livePoints / totals.liveSnakes : 0.0);
     std::printf("allocations %zu\n", totals.allocations);
     std::printf("violations %ld\n", totals.violations);
     std::printf("digest %016" PRIx64 "\n", fnv1a(dump));
@@ -87,7 +101,7 @@ void printSummary(const World& world, const RunOptions& options, RunTotals& tota
 int main(int argc, char** argv) {
     const auto options = parseOptions(argc, argv);
     if (!options) return 2;
-    const std::unique_ptr<World> world = spawnArena(*options);
+    const std::unique_ptr<World> world = seededArena(options->seed).world;
     InvariantChecker checker;
     RunTotals totals;
     totals.stepMicros.reserve(static_cast<std::size_t>(options->steps));

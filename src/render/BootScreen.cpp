@@ -114,7 +114,7 @@ void BootScreen::animateTitle(float windowWidth) {
 // The name with a cursor that blinks every 0.4 s.
 void BootScreen::showName(float windowWidth) {
     const bool cursorShown = static_cast<int>(2.5f * time) % 2 == 0;
-    nameLabel.setString(name + (cursorShown ? L"_" : L" "));
+    (pieces << name << (cursorShown ? "_" : " ")).writeTo(nameLabel);
     placeCentred(nameLabel, windowWidth / 2.0f, 360.0f);
 }
 
@@ -123,6 +123,12 @@ void BootScreen::animateHint(float windowWidth) {
     placeCentred(hint, windowWidth / 2.0f, 720.0f);
     const int alpha = std::max(static_cast<int>(120.0f + 135.0f * std::sin(4.0f * time)), 0);
     hint.setFillColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(alpha)));
+}
+
+void drawBootFrame(sf::RenderTarget& target, const std::vector<DecorationLayer>& layers, const BootScreen& bootScreen) {
+    target.clear(sf::Color(2, 4, 15, 255));
+    drawDecorationLayers(layers, target, sf::Vector2f(40.0f * bootScreen.time, 0.0f));
+    target.draw(bootScreen);
 }
 
 std::vector<Star> makeStars(int count) {

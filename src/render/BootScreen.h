@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/Backdrop.h"
+#include "render/TextString.h"
 #include "shell/GamepadReading.h"
 
 #include <SFML/Graphics/CircleShape.hpp>
@@ -59,7 +61,12 @@ private:
     void animateHint(float windowWidth);
 
     sf::VertexArray starLines;  // built by update, drawn as they stand
+    TextString pieces;
 };
+
+// The title frame: the backdrop drifting sideways with the screen's time,
+// then the screen itself.
+void drawBootFrame(sf::RenderTarget& target, const std::vector<DecorationLayer>& layers, const BootScreen& bootScreen);
 
 // The window-free steps of the update and of the star streaks.
 std::vector<Star> makeStars(int count);

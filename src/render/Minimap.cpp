@@ -2,18 +2,15 @@
 
 #include "sim/Arena.h"
 
-#include <SFML/Graphics/CircleShape.hpp>
-
 namespace {
 
 const float MapRadius = 90.0f;
 
-void drawDot(sf::RenderTarget& target, float radius, sf::Vector2f position, sf::Color color) {
-    sf::CircleShape dot(radius, 30);
-    dot.setOrigin(radius, radius);
-    dot.setPosition(position);
-    dot.setFillColor(color);
-    target.draw(dot);
+sf::CircleShape dot(float radius, sf::Color color) {
+    sf::CircleShape shape(radius, 30);
+    shape.setOrigin(radius, radius);
+    shape.setFillColor(color);
+    return shape;
 }
 
 }  // namespace
@@ -27,21 +24,22 @@ sf::Vector2f minimapPoint(sf::Vector2f world, sf::Vector2f center) {
     return sf::Vector2f(world.x / ArenaRadius * MapRadius + center.x, world.y / ArenaRadius * MapRadius + center.y);
 }
 
-void drawMinimap(sf::RenderTarget& target, const std::vector<std::unique_ptr<Snake>>& snakes) {
-    const sf::Vector2f center = minimapCenter(target.getSize());
-    sf::CircleShape disc(MapRadius, 30);
-    disc.setOrigin(MapRadius, MapRadius);
-    disc.setPosition(center);
-    disc.setFillColor(sf::Color(0, 0, 0, 150));
+Minimap::Minimap()
+    : disc(dot(MapRadius, sf::Color(0, 0, 0, 150))),
+      playerDot(dot(3.5f, sf::Color::Cyan)),
+      botDot(dot(2.2f, sf::Color::Red)) {
     disc.setOutlineThickness(2.0f);
     disc.setOutlineColor(sf::Color(100, 100, 100, 200));
+}
+
+void Minimap::draw(sf::RenderTarget& target, const std::vector<std::unique_ptr<Snake>>& snakes) {
+    const sf::Vector2f center = minimapCenter(target.getSize());
+    disc.setPosition(center);
     target.draw(disc);
     for (const auto& snake : snakes) {
         if (!snake->alive) continue;
-        const sf::Vector2f position = minimapPoint(snake->points[0], center);
-        if (snake->isPlayer)
-            drawDot(target, 3.5f, position, sf::Color::Cyan);
-        else
-            drawDot(target, 2.2f, position, sf::Color::Red);
+        sf::CircleShape& headDot = snake->isPlayer ? playerDot : botDot;
+        headDot.setPosition(minimapPoint(snake->points[0], center));
+        target.draw(headDot);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "sim/Snake.h"
 
+#include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -16,4 +17,13 @@ sf::Vector2f minimapPoint(sf::Vector2f world, sf::Vector2f center);
 
 // The arena as a dark disc with a dot for every living head: a larger cyan
 // dot for the player, red dots for the bots. Window pixels.
-void drawMinimap(sf::RenderTarget& target, const std::vector<std::unique_ptr<Snake>>& snakes);
+class Minimap {
+public:
+    Minimap();
+    void draw(sf::RenderTarget& target, const std::vector<std::unique_ptr<Snake>>& snakes);
+
+private:
+    sf::CircleShape disc;
+    sf::CircleShape playerDot;
+    sf::CircleShape botDot;
+};

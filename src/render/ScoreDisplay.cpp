@@ -2,24 +2,34 @@
 
 #include "render/TextDrawing.h"
 
-#include <SFML/Graphics/Text.hpp>
+namespace {
 
-#include <string>
-
-void drawScore(sf::RenderTarget& target, const sf::Font& font, int score, int highScore) {
+sf::Text scoreText(const sf::Font& font, sf::Color fill) {
     sf::Text text("", font, 42);
     text.setStyle(sf::Text::Bold);
     text.setOutlineThickness(2.0f);
     text.setOutlineColor(sf::Color::Black);
+    text.setFillColor(fill);
+    return text;
+}
+
+}  // namespace
+
+void ScoreDisplay::setup(const sf::Font& font) {
+    scoreLine = scoreText(font, sf::Color::Cyan);
+    highScoreLine = scoreText(font, sf::Color(255, 215, 0, 255));
+    scoreLine.setPosition(30.0f, 30.0f);
+}
+
+void ScoreDisplay::draw(sf::RenderTarget& target, int score, int highScore) {
+    (pieces << "SCORE: " << score).writeTo(scoreLine);
+    (pieces << "HIGH SCORE: " << highScore).writeTo(highScoreLine);
+    drawText(target, scoreLine);
     const float width = static_cast<float>(target.getSize().x);
+    highScoreLine.setPosition(width - highScoreLine.getLocalBounds().width - 30.0f, 30.0f);
+    drawText(target, highScoreLine);
+}
 
-    text.setString("SCORE: " + std::to_string(score));
-    text.setFillColor(sf::Color::Cyan);
-    text.setPosition(30.0f, 30.0f);
-    drawText(target, text);
-
-    text.setString("HIGH SCORE: " + std::to_string(highScore));
-    text.setFillColor(sf::Color(255, 215, 0, 255));
-    text.setPosition(width - text.getLocalBounds().width - 30.0f, 30.0f);
-    drawText(target, text);
+int raisedHighScore(int highScore, const Snake& player) {
+    return player.alive && player.score() > highScore ? player.score() : highScore;
 }

@@ -14,19 +14,20 @@ void SnakeTexts::setupTexts(const sf::Font& font) {
 }
 
 sf::Text& SnakeTexts::nameText(const Snake& snake) {
-    SnakeText& text = texts[snake.id];
-    if (text.labelName != snake.name) {
-        text.labelName = snake.name;
-        text.nameText.setString(snake.name);
-    }
-    return text.nameText;
+    sf::Text& text = texts[snake.id].nameText;
+    (pieces << snake.name).writeTo(text);
+    return text;
 }
 
-sf::Text& SnakeTexts::scoreText(const Snake& snake) {
-    SnakeText& text = texts[snake.id];
-    if (text.writtenScore != snake.shownScore) {
-        text.writtenScore = snake.shownScore;
-        text.scoreText.setString(std::to_string(static_cast<int>(snake.shownScore)));
-    }
-    return text.scoreText;
+sf::Text& SnakeTexts::rankText(const Snake& snake, std::size_t place) {
+    sf::Text& text = texts[snake.id].rankText;
+    (pieces << static_cast<int>(place) << ". " << snake.name).writeTo(text);
+    return text;
+}
+
+void SnakeTexts::followRanking(const World& world) {
+    if (world.rankingRefreshes == seenRefreshes) return;
+    seenRefreshes = world.rankingRefreshes;
+    for (const Snake* snake : world.ranking)
+        (pieces << static_cast<int>(snake->shownScore)).writeTo(texts[snake->id].scoreText);
 }

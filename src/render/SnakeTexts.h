@@ -1,12 +1,14 @@
 #pragma once
 
+#include "render/TextString.h"
 #include "sim/Snake.h"
+#include "sim/World.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
 #include <array>
-#include <string>
+#include <cstddef>
 
 // The texts that belong to one snake id: its label over the head and its
 // row on the ranking board. The world keeps none, being window-free.
@@ -14,8 +16,6 @@ struct SnakeText {
     sf::Text nameText;
     sf::Text rankText;
     sf::Text scoreText;
-    std::wstring labelName;  // the name nameText was last given
-    float writtenScore = -1.0f;  // the score scoreText was last given
 };
 
 class SnakeTexts {
@@ -26,10 +26,16 @@ public:
 
     // The label, following the snake's name (it changes on a bot's respawn).
     sf::Text& nameText(const Snake& snake);
-    // The board's score, rewritten only when the published score changed.
-    sf::Text& scoreText(const Snake& snake);
-    sf::Text& rankText(const Snake& snake) { return texts[snake.id].rankText; }
+    // "place. name" for a board row.
+    sf::Text& rankText(const Snake& snake, std::size_t place);
+    sf::Text& scoreText(const Snake& snake) { return texts[snake.id].scoreText; }
+    // Only a ranking refresh writes the board's scores: when the world has
+    // refreshed since the last call, each ranked snake's score text takes
+    // the score published then.
+    void followRanking(const World& world);
 
 private:
     std::array<SnakeText, MaxSnakes> texts;
+    TextString pieces;
+    unsigned seenRefreshes = 0;
 };

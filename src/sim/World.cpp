@@ -98,6 +98,7 @@ void World::refreshRanking() {
     }
     std::sort(ranking.begin(), ranking.end(),
               [](const Snake* a, const Snake* b) { return a->mass > b->mass; });
+    ++rankingRefreshes;
 }
 
 void World::followPlayer() {

@@ -53,6 +53,7 @@ public:
     SegmentGrid playerSegmentGrid;
     PelletGrid pelletGrid;
     std::vector<const Snake*> ranking;  // live snakes of the last refresh, heaviest first
+    unsigned rankingRefreshes = 0;  // refreshes so far: the board rewrites its scores when this moves
     std::vector<Particle> particles;
     float rankingTimer = 0.0f;
 

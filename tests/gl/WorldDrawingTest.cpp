@@ -79,19 +79,23 @@ TEST(GlowTexture, FadesFromABrightCoreToATransparentEdgeAndBackdropLayersAddShif
 TEST_F(Drawing, ScoresAndRankingRowsSitWhereTheLayoutPutsThem) {
     Snake& first = *world.snakes[3];
     first.color = sf::Color(255, 40, 40);
-    first.shownScore = 12340.0f;
-    world.snakes[7]->shownScore = 50.0f;
-    const std::vector<const Snake*> ranking = {&first, world.snakes[7].get()};
+    first.mass = 12420.0f;
+    world.snakes[7]->mass = 130.0f;
+    world.refreshRanking();
+    ScoreDisplay score;
+    score.setup(font);
+    RankingBoard board;
+    board.setup(font);
     const sf::Image image = render({1280, 720}, sf::Color::Black, [&](sf::RenderTarget& target) {
-        drawScore(target, font, 57, 1230);
-        drawRanking(target, font, ranking, texts);
+        score.draw(target, 57, 1230);
+        board.draw(target, world, texts);
     });
     EXPECT_GT(count(image, {30, 30, 300, 60}, [](sf::Color c) { return c.r < 60 && c.g > 200 && c.b > 200; }), 100);
     EXPECT_NEAR(rightmost(image, {640, 20, 640, 80}, [](sf::Color c) { return c.r > 200 && c.g > 150 && c.b < 80; }),
                 1246, 6);  // the high score ends 30 pixels from the right
     EXPECT_GT(count(image, {1000, 135, 150, 30}, [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 60; }), 50);
-    EXPECT_EQ(texts.rankText(first).getString(), "1. " + sf::String(first.name));
-    EXPECT_EQ(texts.rankText(*world.snakes[7]).getPosition(), sf::Vector2f(950.0f, 125.0f + 55.0f + 27.0f));
+    EXPECT_EQ(texts.rankText(first, 1).getString(), "1. " + sf::String(first.name));
+    EXPECT_EQ(texts.rankText(*world.snakes[7], 2).getPosition(), sf::Vector2f(950.0f, 125.0f + 55.0f + 27.0f));
     EXPECT_GT(count(image, {945, 180, 200, 24}, [](sf::Color c) { return c.r > 200 && c.g < 80; }), 20);
     EXPECT_NEAR(rightmost(image, {1100, 180, 155, 24}, white), 1240, 3);  // scores end 15 pixels inside the board
     EXPECT_NEAR(rightmost(image, {1100, 207, 155, 24}, white), 1240, 3);
