@@ -61,7 +61,7 @@ src/render/Minimap.cpp|MapRadius - 40.0f,|MapRadius - 30.0f,
 src/render/RankingBoard.cpp|55.0f + 27.0f *|55.0f + 25.0f *
 src/render/GlowTexture.cpp|* 0.45f + 2.5f|* 0.5f + 2.5f
 src/render/WorldPass.cpp|0.28125f / zoom|0.3f / zoom
-src/render/SnakeTexts.cpp|text.writtenScore != snake.shownScore|text.writtenScore < snake.shownScore
+src/render/SnakeTexts.cpp|world.rankingRefreshes == seenRefreshes|world.rankingRefreshes < seenRefreshes
 EOF
 }
 
