@@ -14,7 +14,7 @@ inline sf::Event ofType(sf::Event::EventType type) {
 
 inline sf::Event keyPress(sf::Keyboard::Key key) {
     sf::Event event = ofType(sf::Event::KeyPressed);
-    event.key = {key, false, false, false, false};
+    event.key.code = key;
     return event;
 }
 
@@ -26,13 +26,13 @@ inline sf::Event typed(sf::Uint32 character) {
 
 inline sf::Event mousePress(sf::Mouse::Button button) {
     sf::Event event = ofType(sf::Event::MouseButtonPressed);
-    event.mouseButton = {button, 0, 0};
+    event.mouseButton.button = button;
     return event;
 }
 
 inline sf::Event padPress(unsigned int button) {
     sf::Event event = ofType(sf::Event::JoystickButtonPressed);
-    event.joystickButton = {0, button};
+    event.joystickButton.button = button;
     return event;
 }
 

@@ -35,19 +35,35 @@ public:
         switch (event.type) {
         case E::TextEntered: event.text.unicode = codePoint(); break;
         case E::KeyPressed:
-        case E::KeyReleased: event.key = {key, chance(0.1), chance(0.1), chance(0.1), chance(0.1)}; break;
+        case E::KeyReleased:
+            event.key.code = key;
+            event.key.alt = chance(0.1);
+            event.key.control = chance(0.1);
+            event.key.shift = chance(0.1);
+            event.key.system = chance(0.1);
+            break;
         case E::MouseButtonPressed:
         case E::MouseButtonReleased:
-            event.mouseButton = {sf::Mouse::Button(button % sf::Mouse::ButtonCount), mouse.x, mouse.y};
+            event.mouseButton.button = sf::Mouse::Button(button % sf::Mouse::ButtonCount);
+            event.mouseButton.x = mouse.x;
+            event.mouseButton.y = mouse.y;
             break;
         case E::JoystickButtonPressed:
-        case E::JoystickButtonReleased: event.joystickButton = {pad, unsigned(button)}; break;
+        case E::JoystickButtonReleased:
+            event.joystickButton.joystickId = pad;
+            event.joystickButton.button = unsigned(button);
+            break;
         case E::JoystickMoved:
-            event.joystickMove = {pad, sf::Joystick::Axis(button % sf::Joystick::AxisCount), axis()};
+            event.joystickMove.joystickId = pad;
+            event.joystickMove.axis = sf::Joystick::Axis(button % sf::Joystick::AxisCount);
+            event.joystickMove.position = axis();
             break;
         case E::JoystickConnected:
-        case E::JoystickDisconnected: event.joystickConnect = {pad}; break;
-        case E::Resized: event.size = {between(0u, 1u << 14), between(0u, 1u << 14)}; break;
+        case E::JoystickDisconnected: event.joystickConnect.joystickId = pad; break;
+        case E::Resized:
+            event.size.width = between(0u, 1u << 14);
+            event.size.height = between(0u, 1u << 14);
+            break;
         default: break;
         }
         return event;
