@@ -1,11 +1,13 @@
 // neonvine-sim: steps the world headless from a seed, checks its invariants
 // after every step, times the steps, counts their heap allocations and the
-// live snakes they start from, and prints a digest of the final state.
+// live snakes they start from, and prints a digest of the final state and
+// the platform whose maths made it.
 
 #include "AllocationCounter.h"
 #include "AutoPlayer.h"
 #include "Crowding.h"
 #include "Invariants.h"
+#include "MathsPlatform.h"
 #include "Options.h"
 #include "SeededArena.h"
 #include "StateDump.h"
@@ -94,6 +96,7 @@ void printSummary(const World& world, const RunOptions& options, RunTotals& tota
     std::printf("allocations %zu\n", totals.allocations);
     std::printf("violations %ld\n", totals.violations);
     std::printf("digest %016" PRIx64 "\n", fnv1a(dump));
+    std::printf("platform %s\n", mathsPlatform().c_str());
 }
 
 }  // namespace
