@@ -4,7 +4,8 @@ GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
 WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
-trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; rm -rf "$WORK"' EXIT
+# A scenario may set AT_EXIT to a command of its own cleaning.
+trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; ${AT_EXIT:-}; rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_game [screen]: a fresh X server and the game on it; sets WINDOW, and W and H to the screen's size. On a

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: scripts/package builds it (lintian
-# finds no error there); it holds exactly the files below and depends on the
-# libraries the game links; its desktop entry and metadata validate. Unpacked
-# into a scratch root, the program its desktop entry names shows the title
-# screen in a window carrying the installed icon, and Escape quits cleanly.
+# The Debian package as a player gets it: scripts/package builds it for this
+# release (lintian finds no error there); its name says the release; it holds
+# exactly the files below and depends on the libraries the game links; its
+# desktop entry and metadata validate. Installed with apt as a player would
+# (as root, where no neonvine is installed yet; otherwise unpacked into a
+# scratch root), the program its desktop entry names shows the title screen
+# in a window carrying the installed icon, and Escape quits cleanly; removed
+# again, it leaves none of its files.
 source "$(dirname "$0")/../e2e/lib.sh"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 id=org.neonvine.Neonvine
 
 "$root/scripts/package" "$WORK/dist" >"$WORK/package.log" 2>&1 || fail "scripts/package: $(tail -5 "$WORK/package.log")"
-deb="$(ls "$WORK"/dist/neonvine_*_amd64.deb)"
+release="$(. /etc/os-release && echo "$VERSION_ID")"
+deb="$(ls "$WORK"/dist/neonvine_*+deb"${release}"_amd64.deb)" || fail "no package named for Debian $release"
 
 expected="/usr/games/neonvine /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
   /usr/share/man/man6/neonvine.6.gz $(printf '/usr/share/doc/neonvine/%s ' LICENSE README.md changelog.gz copyright)
@@ -17,18 +21,27 @@ expected="/usr/games/neonvine /usr/share/applications/$id.desktop /usr/share/met
 files="$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print substr($6, 2) }' | sort)"
 [ "$files" = "$(printf '%s\n' $expected | sort)" ] || fail "the package holds: $files"
 relations="$(dpkg-deb --field "$deb" Depends Recommends)"
-for want in libc6 libsfml-graphics2.5 libsfml-window2.5 libfontconfig1 fonts-noto-cjk fonts-dejavu-core; do
+for want in libc6 'libsfml-graphics2\.[5-9]' 'libsfml-window2\.[5-9]' libfontconfig1 fonts-noto-cjk fonts-dejavu-core; do
   grep -q "$want" <<<"$relations" || fail "$want is missing from: $relations"
 done
 
-dpkg -x "$deb" "$WORK/root"
-desktop="$WORK/root/usr/share/applications/$id.desktop"
+if [ "$(id -u)" = 0 ] && ! dpkg-query -W neonvine >/dev/null 2>&1; then
+  AT_EXIT="apt-get purge -y -qq neonvine >/dev/null 2>&1"
+  apt-get install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"
+  installed=""
+  how="installed with apt"
+else
+  dpkg -x "$deb" "$WORK/root"
+  installed="$WORK/root"
+  how="unpacked (not root, or a neonvine already installed)"
+fi
+desktop="$installed/usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-appstreamcli validate --no-net "$WORK/root/usr/share/metainfo/$id.metainfo.xml" >"$WORK/appstream.log" ||
+appstreamcli validate --no-net "$installed/usr/share/metainfo/$id.metainfo.xml" >"$WORK/appstream.log" ||
   fail "the metadata does not validate: $(cat "$WORK/appstream.log")"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
 program="$(sed -n 's/^Exec=//p' "$desktop")"
-GAME="$WORK/root$program"
+GAME="$installed$program"
 [ -x "$GAME" ] || fail "no $program in the package"
 
 # The title's cyan outline, as on the 1280 x 720 screen.
@@ -43,9 +56,16 @@ start_game 1280x720x24
 eventually title title_shown
 # The window's icon is the installed 128-pixel one, pixel for pixel (ARGB).
 xprop -id "$WINDOW" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/.*= //; s/, /\n/g' >"$WORK/window-icon"
-{ echo 128; echo 128; convert "$WORK/root/usr/share/icons/hicolor/128x128/apps/$id.png" -depth 8 rgba:- |
+{ echo 128; echo 128; convert "$installed/usr/share/icons/hicolor/128x128/apps/$id.png" -depth 8 rgba:- |
   od -An -v -tu1 -w4 | awk '{ printf "%.0f\n", $4 * 16777216 + $1 * 65536 + $2 * 256 + $3 }'; } >"$WORK/installed-icon"
 cmp -s "$WORK/window-icon" "$WORK/installed-icon" || fail "the window's icon is not the installed one"
 xdotool key Escape
 expect_clean_exit
-echo "package: ok ($(stat -c %s "$deb") bytes, $(wc -l <<<"$files") files)"
+
+if [ -z "$installed" ]; then
+  apt-get purge -y -qq neonvine >"$WORK/apt.log" 2>&1 || fail "apt-get purge: $(tail -5 "$WORK/apt.log")"
+  AT_EXIT=""
+  left="$(for f in $expected; do [ ! -e "$f" ] || echo "$f"; done)"
+  [ -z "$left" ] || fail "removing the package left: $left"
+fi
+echo "package: ok, $how ($(basename "$deb"), $(stat -c %s "$deb") bytes, $(wc -l <<<"$files") files)"
