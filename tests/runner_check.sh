@@ -29,6 +29,7 @@ expect_digest() {
   [ -n "$got" ] || fail "$* printed no digest"
   [ -z "$want" ] || [ "$got" = "$want" ] || fail "$* gave digest $got, not $want"
   [ "$("$sim" "$@" --dump | field digest)" = "$got" ] || fail "$* gave another digest the second time"
+  echo "$* gave $got"
 }
 
 case "$mode" in
