@@ -60,7 +60,8 @@ debian_root_make() {
 
 # The mounts live in a mount namespace of the command's own, so they go with
 # it however it ends, and the host's /dev is never reachable under the root
-# from outside it.
+# from outside it. Run in the background, so that an interrupt is handled at
+# once rather than when the command ends.
 debian_root_run() {
   unshare --mount --propagation private -- bash -euc '
     mount -t proc proc "$1/proc"
@@ -71,16 +72,28 @@ debian_root_run() {
     mount --bind "$2" "$1/var/cache/apt/archives"
     exec chroot "$1" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
       PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -c "$3"' - \
-    "$DEBIAN_ROOT" "$debian_root_apt" "$1"
+    "$DEBIAN_ROOT" "$debian_root_apt" "$1" &
+  wait "$!"
 }
 
-# Stops what still runs inside the root, then removes it.
+debian_root_processes() {
+  local pid
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    [ "$(readlink "/proc/$pid/root" 2>/dev/null)" != "$DEBIAN_ROOT" ] || echo "$pid"
+  done
+}
+
+# Stops what still runs inside the root (what it starts meanwhile too), then
+# removes it.
 debian_root_remove() {
-  local status=$? pid
+  local status=$? round pids
   trap - EXIT INT TERM
   if [ -n "$DEBIAN_ROOT" ]; then
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-      [ "$(readlink "/proc/$pid/root" 2>/dev/null)" != "$DEBIAN_ROOT" ] || kill -9 "$pid" 2>/dev/null || true
+    for round in $(seq 20); do
+      pids="$(debian_root_processes)"
+      [ -n "$pids" ] || break
+      kill -9 $pids 2>/dev/null || true
+      sleep 0.2
     done
     rm -rf --one-file-system "$DEBIAN_ROOT"
   fi
