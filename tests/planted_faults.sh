@@ -36,8 +36,8 @@ src/bots/BotSteering.cpp|/ 1000.0f + 0.3f|/ 1000.0f + 0.35f
 src/bots/BotSteering.cpp|> 1.33225e7f|> 1.44e7f
 src/bots/BotSteering.cpp|std::fabs(relative) < 1.2f|std::fabs(relative) < 1.0f
 src/bots/BotSteering.cpp|bot.boosting = bot.mass > 150.0f|bot.boosting = bot.mass > 120.0f
-src/bots/BotNames.cpp|if (!snake.isPlayer && !snake.name.empty())|if (!snake.name.empty())
-src/bots/BotNameTable.cpp|L"感概多端",|L"感慨多端",
+src/sim/BotNames.cpp|if (!snake.isPlayer && !snake.name.empty())|if (!snake.name.empty())
+src/sim/BotNameTable.cpp|L"感概多端",|L"感慨多端",
 src/shell/FixedStep.cpp|accumulator + std::min(frameSeconds, MaxFrameSeconds)|accumulator + frameSeconds
 src/shell/FixedStep.cpp|while (accumulator >= StepSeconds)|while (accumulator > StepSeconds)
 src/shell/Controls.cpp|character >= 32 && character != 127 &&|character >= 32 &&
