@@ -47,9 +47,9 @@ src/shell/Controls.cpp|joystickButton.button > 1|joystickButton.button > 2
 src/shell/Controls.cpp|controls.state == GameState::Boot;|controls.state != GameState::Boot;
 src/shell/FrameLoop.cpp|    accumulator = 0.0f;|    accumulator += 0.0f;
 src/shell/FrameLoop.cpp|input.useStick = controls.gamepadActive|input.useStick = false
-src/render/BootScreen.cpp|static_cast<int>(2.5f * time)|static_cast<int>(2.0f * time)
-src/render/BootScreen.cpp|left + 75.0f *|left + 70.0f *
-src/render/BootScreen.cpp|PadRest = 10.0f|PadRest = 20.0f
+src/render/BootScreenDrawing.cpp|static_cast<int>(2.5f * time)|static_cast<int>(2.0f * time)
+src/shell/BootScreen.cpp|left + 75.0f *|left + 70.0f *
+src/shell/BootScreen.cpp|PadRest = 10.0f|PadRest = 20.0f
 src/render/Backdrop.cpp|std::rand() % 1800 + 500|std::rand() % 1800 + 400
 src/render/Backdrop.cpp|shift.translate(-centre.x|shift.translate(centre.x
 src/render/PelletQuads.cpp|pellet.isBig ? 3.6f : 5.0f|pellet.isBig ? 4.0f : 5.0f
