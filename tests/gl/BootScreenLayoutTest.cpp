@@ -15,9 +15,12 @@ TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwa
     BootScreenDrawing drawing(font);
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1280, 720));
+    const auto frame = [&](float dt) {  // as the title runs: the screen's update, then the drawing
+        screen.update(input, dt);
+        drawing.draw(target, screen.look(), {});
+    };
     screen.colorIndex = 5;
-    screen.update(input, 0.0f);
-    drawing.draw(target, screen.look(), {});
+    frame(0.0f);
     ASSERT_GT(drawing.title.getLocalBounds().width, 0.0f) << "no font with Latin and Japanese glyphs";
     EXPECT_EQ(drawing.title.getOrigin(), sf::Vector2f(drawing.title.getLocalBounds().width / 2.0f, 0.0f));
     const std::pair<const sf::Text*, float> rows[] = {
@@ -33,11 +36,6 @@ TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwa
     EXPECT_EQ(image.getPixel(715, 550 - 31), sf::Color::White);  // radius 22 and a ring of 4, scaled by 1.3
     EXPECT_EQ(image.getPixel(640, 550 - 31), sf::Color(2, 4, 15, 255));
 
-    // Frame by frame as the title runs: the screen's update, then the drawing.
-    const auto frame = [&](float dt) {
-        screen.update(input, dt);
-        drawing.draw(target, screen.look(), {});
-    };
     frame(0.5f);  // the cursor blinks off; title and hint fade
     EXPECT_EQ(drawing.nameLabel.getString().toWideString(), L"あなた ");
     EXPECT_EQ(std::make_tuple(drawing.title.getOutlineColor().a, drawing.hint.getFillColor().a),
