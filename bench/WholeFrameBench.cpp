@@ -13,10 +13,11 @@
 #include "SeededArena.h"
 #include "StepStats.h"
 
-#include "render/BootScreen.h"
+#include "render/BootScreenDrawing.h"
 #include "render/ContextHold.h"
 #include "render/PlayScreen.h"
 #include "render/ScoreDisplay.h"
+#include "shell/BootScreen.h"
 #include "shell/GameFont.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -42,7 +43,7 @@ public:
         : scene(scene), window(sf::VideoMode(size.x, size.y), "Neonvine", sf::Style::None) {
         loadGameFont(font);
         playScreen.build(font);
-        bootScreen = std::make_unique<BootScreen>(font);
+        bootScreenDrawing = std::make_unique<BootScreenDrawing>(font);
         window.setActive(true);
         contextHold.emplace();
     }
@@ -76,8 +77,8 @@ public:
         if (scene == Scene::Title) {
             BootInput input;
             input.windowSize = window.getSize();
-            bootScreen->update(input, StepSeconds);
-            drawBootFrame(window, arena.layers, *bootScreen);
+            bootScreen.update(input, StepSeconds);
+            bootScreenDrawing->draw(window, bootScreen.look(), arena.layers);
             return;
         }
         highScore = raisedHighScore(highScore, arena.world->player());
@@ -102,7 +103,8 @@ private:
     sf::RenderWindow window;
     sf::Font font;
     PlayScreen playScreen;
-    std::unique_ptr<BootScreen> bootScreen;
+    BootScreen bootScreen;
+    std::unique_ptr<BootScreenDrawing> bootScreenDrawing;
     std::optional<ContextHold> contextHold;  // as the game holds it
     SeededArena arena;
     int steps = 0;

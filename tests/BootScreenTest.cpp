@@ -1,4 +1,5 @@
-#include "render/BootScreen.h"
+#include "render/BootScreenDrawing.h"
+#include "shell/BootScreen.h"
 
 #include <gtest/gtest.h>
 

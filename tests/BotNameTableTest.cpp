@@ -1,4 +1,4 @@
-#include "bots/BotNames.h"
+#include "sim/BotNames.h"
 
 #include <gtest/gtest.h>
 

@@ -12,14 +12,13 @@
 
 namespace {
 
-// One arena, its title screen with a font that has no face, the loop, and
-// devices whose events and readings a test sets frame by frame; the steps
-// are counted by the clock reads that open them.
+// One arena, its title screen, the loop, and devices whose events and
+// readings a test sets frame by frame; the steps are counted by the clock
+// reads that open them.
 struct Shell final : ShellDevices {
     Shell()
-        : world((std::srand(4), World())),
-          loop(world),
-          bootScreen(font) {  // seeded before the world draws
+        : world((std::srand(4), World())),  // seeded before the world draws
+          loop(world) {
         loop.controls.lastMousePosition = mouse;
     }
     // Runs one frame with these events; returns the steps it ran.
@@ -49,7 +48,6 @@ struct Shell final : ShellDevices {
 
     World world;
     FrameLoop loop;
-    sf::Font font;
     BootScreen bootScreen;
     std::deque<sf::Event> events;
     sf::Vector2i mouse{640, 360};

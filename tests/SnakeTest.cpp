@@ -1,6 +1,6 @@
 #include "TestWorld.h"
 
-#include "bots/BotNames.h"
+#include "sim/BotNames.h"
 
 #include <gtest/gtest.h>
 

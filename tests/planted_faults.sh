@@ -36,8 +36,8 @@ src/bots/BotSteering.cpp|/ 1000.0f + 0.3f|/ 1000.0f + 0.35f
 src/bots/BotSteering.cpp|> 1.33225e7f|> 1.44e7f
 src/bots/BotSteering.cpp|std::fabs(relative) < 1.2f|std::fabs(relative) < 1.0f
 src/bots/BotSteering.cpp|bot.boosting = bot.mass > 150.0f|bot.boosting = bot.mass > 120.0f
-src/bots/BotNames.cpp|if (!snake.isPlayer && !snake.name.empty())|if (!snake.name.empty())
-src/bots/BotNameTable.cpp|L"感概多端",|L"感慨多端",
+src/sim/BotNames.cpp|if (!snake.isPlayer && !snake.name.empty())|if (!snake.name.empty())
+src/sim/BotNameTable.cpp|L"感概多端",|L"感慨多端",
 src/shell/FixedStep.cpp|accumulator + std::min(frameSeconds, MaxFrameSeconds)|accumulator + frameSeconds
 src/shell/FixedStep.cpp|while (accumulator >= StepSeconds)|while (accumulator > StepSeconds)
 src/shell/Controls.cpp|character >= 32 && character != 127 &&|character >= 32 &&
@@ -47,9 +47,9 @@ src/shell/Controls.cpp|joystickButton.button > 1|joystickButton.button > 2
 src/shell/Controls.cpp|controls.state == GameState::Boot;|controls.state != GameState::Boot;
 src/shell/FrameLoop.cpp|    accumulator = 0.0f;|    accumulator += 0.0f;
 src/shell/FrameLoop.cpp|input.useStick = controls.gamepadActive|input.useStick = false
-src/render/BootScreen.cpp|static_cast<int>(2.5f * time)|static_cast<int>(2.0f * time)
-src/render/BootScreen.cpp|left + 75.0f *|left + 70.0f *
-src/render/BootScreen.cpp|PadRest = 10.0f|PadRest = 20.0f
+src/render/BootScreenDrawing.cpp|static_cast<int>(2.5f * time)|static_cast<int>(2.0f * time)
+src/shell/BootScreen.cpp|left + 75.0f *|left + 70.0f *
+src/shell/BootScreen.cpp|PadRest = 10.0f|PadRest = 20.0f
 src/render/Backdrop.cpp|std::rand() % 1800 + 500|std::rand() % 1800 + 400
 src/render/Backdrop.cpp|shift.translate(-centre.x|shift.translate(centre.x
 src/render/PelletQuads.cpp|pellet.isBig ? 3.6f : 5.0f|pellet.isBig ? 4.0f : 5.0f

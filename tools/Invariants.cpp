@@ -1,6 +1,6 @@
 #include "Invariants.h"
 
-#include "bots/BotNames.h"
+#include "sim/BotNames.h"
 #include "sim/World.h"
 
 #include <algorithm>

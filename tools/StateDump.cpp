@@ -1,6 +1,6 @@
 #include "StateDump.h"
 
-#include "bots/BotNames.h"
+#include "sim/BotNames.h"
 #include "sim/World.h"
 
 #include <cstdarg>

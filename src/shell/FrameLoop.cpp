@@ -39,7 +39,7 @@ void FrameLoop::apply(const EventRequests& requests, const BootScreen& bootScree
 // Time spent on the title is dropped, so play never starts by running off
 // a backlog of steps at once.
 void FrameLoop::startPlay(const BootScreen& bootScreen) {
-    world.startPlayer(bootScreen.name, bootScreen.palette[static_cast<std::size_t>(bootScreen.colorIndex)]);
+    world.startPlayer(bootScreen.name, bootScreen.chosenColor());
     accumulator = 0.0f;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "shell/BootScreen.h"
 #include "shell/Controls.h"
 #include "shell/ShellDevices.h"
 
-#include "render/BootScreen.h"
 #include "sim/PlayerInput.h"
 #include "sim/World.h"
 

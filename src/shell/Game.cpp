@@ -19,7 +19,8 @@ Game::Game() : decorationLayers(makeDecorationLayers()) {
 }
 
 void Game::run() {
-    BootScreen bootScreen(font);
+    BootScreen bootScreen;
+    BootScreenDrawing bootScreenDrawing(font);  // its stars are the title's rand() draws
     WindowDevices devices(window, gameClock);
     sf::Clock frameClock;
     bool windowPending = true;
@@ -30,14 +31,14 @@ void Game::run() {
         }
         frameLoop.frame(frameClock.restart().asSeconds(), bootScreen, devices);
         if (frameLoop.controls.state == GameState::Boot)
-            bootFrame(bootScreen);
+            bootFrame(bootScreen, bootScreenDrawing);
         else
             worldFrame();
     }
 }
 
-void Game::bootFrame(const BootScreen& bootScreen) {
-    drawBootFrame(window, decorationLayers, bootScreen);
+void Game::bootFrame(const BootScreen& bootScreen, BootScreenDrawing& drawing) {
+    drawing.draw(window, bootScreen.look(), decorationLayers);
     window.display();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "render/Backdrop.h"
-#include "render/BootScreen.h"
+#include "render/BootScreenDrawing.h"
 #include "render/ContextHold.h"
 #include "render/PlayScreen.h"
+#include "shell/BootScreen.h"
 #include "shell/FrameLoop.h"
 #include "sim/World.h"
 
@@ -21,7 +22,7 @@ public:
     void run();
 
 private:
-    void bootFrame(const BootScreen& bootScreen);
+    void bootFrame(const BootScreen& bootScreen, BootScreenDrawing& drawing);
     void worldFrame();
 
     // First: its hexagons are the first rand() draws, before the world's.

@@ -1,7 +1,7 @@
 #include "sim/Snake.h"
 
-#include "bots/BotNames.h"
 #include "sim/Arena.h"
+#include "sim/BotNames.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // neonvine-fuzz SEED EVENTS: seeded random events and readings through the shell's frame loop, checked after every
-// event and frame. The font has no face, as on a machine without fonts, so no display or GL is needed.
+// event and frame. Nothing is drawn, so no display or GL is needed.
 
 #include "Invariants.h"
 #include "RandomInput.h"
@@ -90,8 +90,7 @@ private:
 
     RandomInput& random;
     World world;  // draws rand() where the last session left it
-    const sf::Font font;
-    BootScreen boot{font};
+    BootScreen boot;
     FrameLoop loop{world};
     InvariantChecker invariants;
     bool pending = false, starts = false, playsOn = false, closes = false, closed = false;

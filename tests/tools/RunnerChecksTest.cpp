@@ -2,7 +2,7 @@
 
 #include "Invariants.h"
 
-#include "bots/BotNames.h"
+#include "sim/BotNames.h"
 #include "sim/World.h"
 
 #include <algorithm>

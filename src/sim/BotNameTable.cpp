@@ -1,4 +1,4 @@
-#include "bots/BotNames.h"
+#include "sim/BotNames.h"
 
 // Element 0 is row 1. Name picks walk the table in this order, so keep it fixed.
 const std::vector<std::wstring> botNames = {
