@@ -3,6 +3,7 @@
 #include "shell/FixedStep.h"
 
 #include "InputEvents.h"
+#include "TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,35 @@ TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     shell.frame(StepSeconds);
     EXPECT_TRUE(shell.cursorShown);
     EXPECT_FLOAT_EQ(player.targetHeading, Pi);
+}
+
+TEST(FrameLoop, TheHighScoreTakesALivePlayersScoreAtEachDrawnFrameNeverFallsAndOutlastsTheTitle) {
+    Shell shell;
+    World& world = shell.world;
+    Snake& player = world.player();
+    const int& highScore = shell.loop.highScore;
+    quieten(world);
+    for (int i = 0; i < MinLivePellets; ++i) world.addPellet({0.0f, -3500.0f}, 4.0f, sf::Color::White, false);
+    shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
+    // 6.3 a step toward the rim: a pellet of 9 is eaten in one frame; in the next, one of 4 (score 13) and then
+    // death beyond 3800, so no drawn frame shows 13 on a live player.
+    place(player, {3783.7f, 0.0f}, 0.0f, 80.0f);
+    world.addPellet({3790.0f, 0.0f}, 9.0f, sf::Color::White, false);
+    ASSERT_EQ(shell.frame(StepSeconds), 1);
+    EXPECT_EQ(highScore, 9);
+    world.addPellet({3796.0f, 0.0f}, 4.0f, sf::Color::White, false);
+    ASSERT_EQ(shell.frame(0.04f), 2);
+    EXPECT_EQ(std::make_tuple(player.alive, player.score(), highScore), std::make_tuple(false, 13, 9));
+    while (!player.alive) {
+        shell.frame(0.25f);
+        EXPECT_EQ(highScore, 9);
+    }
+    EXPECT_EQ(player.score(), 0);
+    shell.frame(0.0f, {keyPress(sf::Keyboard::Escape)});
+    shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
+    EXPECT_EQ(highScore, 9);
+    place(player, {-1000.0f, 0.0f}, 0.0f, 80.0f);
+    world.addPellet({-994.0f, 0.0f}, 15.0f, sf::Color::White, true);
+    shell.frame(StepSeconds);
+    EXPECT_EQ(highScore, 15);
 }

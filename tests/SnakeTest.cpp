@@ -11,35 +11,49 @@ namespace {
 
 std::vector<sf::Vector2f> pool(MaxSnakes* MaxPoints);
 
-float drawHeading() {
-    return static_cast<float>(std::rand() % 360) * 3.1415927f / 180.0f;
+float squaredDistance(sf::Vector2f a, sf::Vector2f b) {
+    return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
 }  // namespace
 
-TEST(Snake, PlayerSpawnTakesTheFiftiethPlaceAndResetsWhatDeathAndGrowthChanged) {
-    // Nothing is far enough from a NaN: all 50 places are drawn, the last stands.
-    std::srand(77);
-    sf::Vector2f last;
-    for (int attempt = 0; attempt < 50; ++attempt) last = drawPlace(3000);
-    const float heading = drawHeading();
-    std::srand(77);
-    Snake player(0, pool.data(), L"Kai", sf::Color::Cyan, true);
+TEST(Snake, ARespawnLandsMoreThan1200FromTheLivePlayersHeadOrElseFromTheCentre) {
+    auto world = quietWorld(77);
+    Snake& player = world->player();
+    Snake& bot = *world->snakes[1];
+    place(player, {-600.0f, 0.0f}, 0.0f, 80.0f);  // runs right, 6.3 a step, before the bot respawns
+    for (int i = 0; i < 250; ++i) {
+        if (i == 200) player.alive = false;
+        player.respawnTimer = 1.0e9f;
+        bot.alive = false;
+        bot.respawnTimer = 0.01f;
+        world->step(0.0f, PlayerInput{});
+        ASSERT_EQ(std::make_pair(bot.alive, player.alive), std::make_pair(true, i < 200));
+        const sf::Vector2f avoided = player.alive ? player.points[0] : sf::Vector2f(0.0f, 0.0f);
+        EXPECT_GT(squaredDistance(bot.points[14], avoided), 1200.0f * 1200.0f) << i;
+        EXPECT_LT(squaredDistance(bot.points[14], {0.0f, 0.0f}), 3000.0f * 3000.0f) << i;
+    }
+}
+
+TEST(Snake, APlayerRespawnKeepsNameColourAndBoostAndResetsWhatDeathAndGrowthChanged) {
+    Snake player(0, pool.data(), L"Kai", sf::Color::Magenta, true);
     player.mass = 412.0f;
     player.speed = 9.0f;
     player.boostBlend = 0.7f;
     player.shownScore = 332.0f;
     player.alive = false;
-    player.boosting = true;
-    player.respawn(sf::Vector2f(NAN, NAN));
-    EXPECT_EQ(std::make_tuple(player.points[0], player.points[14], player.heading, player.name, player.color),
-              std::make_tuple(last, last, heading, std::wstring(L"Kai"), sf::Color::Cyan));
-    EXPECT_EQ(std::make_tuple(player.alive, player.mass, player.speed, player.boostBlend, player.shownScore),
-              std::make_tuple(true, 80.0f, 6.3f, 0.0f, -1.0f));
-    EXPECT_TRUE(player.boosting);  // boost carries over until the next decision
+    player.boosting = true;  // boost carries over until the next decision
+    player.respawn({0.0f, 0.0f});
+    const sf::Vector2f at = player.points[0];
+    EXPECT_EQ(std::make_tuple(player.name, player.color, player.alive, player.boosting, player.pointCount),
+              std::make_tuple(std::wstring(L"Kai"), sf::Color::Magenta, true, true, std::size_t{15}));
+    EXPECT_EQ(std::make_tuple(player.mass, player.speed, player.boostBlend, player.shownScore, player.points[14]),
+              std::make_tuple(80.0f, 6.3f, 0.0f, -1.0f, at));
+    EXPECT_EQ(player.heading, player.targetHeading);
     EXPECT_TRUE(namesInUse.empty());
-    const float half = std::sqrt(radiusSquaredFor(80.0f)) + 10.0f;  // bounds: radius + 10 around the body
-    EXPECT_EQ(player.bounds, sf::FloatRect(last.x - half, last.y - half, 2.0f * half, 2.0f * half));
+    // The bounds: radius 16.5333 + 10 around the folded body.
+    EXPECT_NEAR(player.bounds.left, at.x - 26.5333f, 1e-3f);
+    EXPECT_NEAR(player.bounds.width, 53.0667f, 1e-3f);
 }
 
 TEST(Snake, RadiusScoreAndWantedLengthFollowMass) {

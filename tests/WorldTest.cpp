@@ -75,16 +75,52 @@ TEST(Pellets, EatenBelowTheEatRadiusPulledBelowFourRadiiAndListedWhereTheyWere) 
     EXPECT_NEAR(left[2]->position.y, head.y - 79.9f + 8.5f, 1e-3f);
 }
 
-TEST(Pellets, AFullPoolDropsNewPelletsButNeverSparks) {
+TEST(Pellets, ABoostingSnakeDropsOneOfItsColourAtItsTailOnEachDrawOfZeroInEight) {
+    auto world = quietWorld(31);
+    // A heap far away keeps 300 in play: the top-up draws nothing, only the boost does.
+    for (int i = 0; i < MinLivePellets; ++i) world->addPellet({0.0f, 3500.0f}, 4.0f, sf::Color::White, false);
+    Snake& player = world->player();
+    place(player, {-2000.0f, 0.0f}, 0.0f, 500.0f, 72, 9.0f);
+    player.color = sf::Color(200, 100, 0);
+    PlayerInput boost;
+    boost.leftButton = true;
+    std::srand(32);
+    std::vector<int> draws(200);
+    for (int& draw : draws) draw = std::rand() % 8;
+    std::srand(32);
+    for (int draw : draws) {
+        const int live = world->livePelletCount(), next = world->freePellets.back();
+        world->step(0.0f, boost);
+        ASSERT_EQ(world->livePelletCount(), live + (draw == 0));
+        if (draw != 0) continue;
+        const Pellet& dropped = world->pellets[next];
+        EXPECT_EQ(std::make_tuple(dropped.position, dropped.size, dropped.color, dropped.isBig),
+                  std::make_tuple(player.points[player.pointCount - 1], 3.75f, player.color, false));
+    }
+}
+
+TEST(Collisions, ADeathTrailRunsFromTheInverseColourToTheSnakesOwnWithSparksAtEveryEighthPoint) {
     auto world = quietWorld(15);
-    for (int i = 0; i < PelletPoolSize; ++i) world->addPellet({-3000.0f, 0.0f}, 4.0f, sf::Color::White, false);
-    world->addPellet({0.0f, 0.0f}, 4.0f, sf::Color::White, false);
     Snake& bot = *world->snakes[1];
+    place(bot, {1000.0f, 0.0f}, 0.0f, 80.0f, 16, 5.0f);
+    bot.color = sf::Color(200, 100, 0);
+    world->killSnake(bot);
+    // Pellets of 5.8 at points 0, 2, ..., 14, taking pool indices 899 down; the mix at i / 16 truncates.
+    ASSERT_EQ(world->livePelletCount(), 8);
+    const std::pair<int, sf::Color> trail[] = {{899, {55, 155, 255}}, {895, {127, 127, 127}}, {892, {181, 106, 31}}};
+    for (const auto& [index, color] : trail) EXPECT_EQ(world->pellets[index].color, color) << index;
+    EXPECT_EQ(std::make_pair(world->pellets[892].position, world->pellets[892].size),
+              std::make_pair(sf::Vector2f(930.0f, 0.0f), 5.8f));
+    ASSERT_EQ(world->particles.size(), 6u);
+    EXPECT_EQ(std::make_pair(world->particles[2].color, world->particles[3].color),
+              std::make_pair(sf::Color(55, 155, 255), sf::Color(127, 127, 127)));
+    // A full pool takes no more pellets, but the sparks still fly.
+    for (int i = 8; i < PelletPoolSize; ++i) world->addPellet({-3000.0f, 0.0f}, 4.0f, sf::Color::White, false);
     place(bot, {500.0f, 500.0f}, 0.0f, 80.0f);
     world->killSnake(bot);
     EXPECT_EQ(world->livePelletCount(), PelletPoolSize);
-    EXPECT_TRUE(cellAt(*world, 0.0f, 0.0f).empty() && cellAt(*world, 500.0f, 500.0f).empty());
-    EXPECT_EQ(world->particles.size(), 6u);
+    EXPECT_TRUE(cellAt(*world, 500.0f, 500.0f).empty());
+    EXPECT_EQ(world->particles.size(), 12u);
 }
 
 TEST(Collisions, HeadsDieBeyondTheRimAndOnlyOnOtherBodies) {

@@ -4,8 +4,6 @@
 #include "shell/WindowDevices.h"
 #include "shell/WindowIcon.h"
 
-#include "render/ScoreDisplay.h"
-
 #include <SFML/Window/Mouse.hpp>
 
 Game::Game() : decorationLayers(makeDecorationLayers()) {
@@ -42,7 +40,6 @@ void Game::bootFrame(const BootScreen& bootScreen) {
 }
 
 void Game::worldFrame() {
-    highScore = raisedHighScore(highScore, world.player());
-    playScreen.draw(window, world, decorationLayers, gameClock.getElapsedTime().asSeconds(), highScore);
+    playScreen.draw(window, world, decorationLayers, gameClock.getElapsedTime().asSeconds(), frameLoop.highScore);
     window.display();
 }
