@@ -64,5 +64,6 @@ TEST(Steering, BotsHeadForTheNearestPelletOfTheSevenBySevenCellsTheFirstFoundWin
         bot.thinkTimer = 0.0f;
         bot.steerBot(bots, players, grid, StepSeconds, 0.0f);
         EXPECT_EQ(std::make_pair(bot.targetHeading, bot.boosting), std::make_pair(targets[n], false)) << n;
+        EXPECT_TRUE(bot.thinkTimer >= 0.3f && bot.thinkTimer < 0.35f);  // the next decision in 0.300 to 0.349 s
     }
 }

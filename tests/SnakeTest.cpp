@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -32,6 +33,10 @@ TEST(Snake, ARespawnLandsMoreThan1200FromTheLivePlayersHeadOrElseFromTheCentre) 
         const sf::Vector2f avoided = player.alive ? player.points[0] : sf::Vector2f(0.0f, 0.0f);
         EXPECT_GT(squaredDistance(bot.points[14], avoided), 1200.0f * 1200.0f) << i;
         EXPECT_LT(squaredDistance(bot.points[14], {0.0f, 0.0f}), 3000.0f * 3000.0f) << i;
+        // One channel full, one of the others 150 or more, the third under 100.
+        int channels[] = {bot.color.r, bot.color.g, bot.color.b};
+        std::sort(channels, channels + 3);
+        EXPECT_TRUE(channels[0] < 100 && channels[1] >= 150 && channels[2] == 255) << i;
     }
 }
 

@@ -75,6 +75,30 @@ TEST(Pellets, EatenBelowTheEatRadiusPulledBelowFourRadiiAndListedWhereTheyWere) 
     EXPECT_NEAR(left[2]->position.y, head.y - 79.9f + 8.5f, 1e-3f);
 }
 
+TEST(Pellets, ARandomOneDrawsDirectionDistanceAndKindThenOneInTwentyFiveIsBigElseSizeBlueGreenRed) {
+    auto world = quietWorld(40);
+    std::srand(41);
+    std::vector<Pellet> drawn(200);
+    for (Pellet& pellet : drawn) {
+        std::rand();
+        pellet.position.x = static_cast<float>(std::rand() % 3600);  // the distance from the centre
+        pellet.isBig = std::rand() % 25 == 0;
+        pellet.size = 15.0f;
+        if (pellet.isBig) continue;
+        pellet.size = static_cast<float>(std::rand() % 6 + 4);
+        const int blue = std::rand() % 200 + 55, green = std::rand() % 200 + 55, red = std::rand() % 200 + 55;
+        pellet.color = sf::Color(red, green, blue);
+    }
+    std::srand(41);
+    for (const Pellet& pellet : drawn) {
+        const Pellet& made = world->pellets[world->freePellets.back()];
+        world->spawnRandomPellet();
+        EXPECT_NEAR(std::hypot(made.position.x, made.position.y), pellet.position.x, 1e-2f);
+        EXPECT_EQ(std::make_tuple(made.size, made.color, made.isBig),
+                  std::make_tuple(pellet.size, pellet.color, pellet.isBig));
+    }
+}
+
 TEST(Pellets, ABoostingSnakeDropsOneOfItsColourAtItsTailOnEachDrawOfZeroInEight) {
     auto world = quietWorld(31);
     // A heap far away keeps 300 in play: the top-up draws nothing, only the boost does.
@@ -114,13 +138,17 @@ TEST(Collisions, ADeathTrailRunsFromTheInverseColourToTheSnakesOwnWithSparksAtEv
     ASSERT_EQ(world->particles.size(), 6u);
     EXPECT_EQ(std::make_pair(world->particles[2].color, world->particles[3].color),
               std::make_pair(sf::Color(55, 155, 255), sf::Color(127, 127, 127)));
+    for (int i = 0; i < 50; ++i) updateParticles(world->particles);
+    EXPECT_EQ(world->particles.size(), 6u);  // 1 - 50 x 0.02 stays a hair above 0 in single precision
+    updateParticles(world->particles);
+    EXPECT_TRUE(world->particles.empty());
     // A full pool takes no more pellets, but the sparks still fly.
     for (int i = 8; i < PelletPoolSize; ++i) world->addPellet({-3000.0f, 0.0f}, 4.0f, sf::Color::White, false);
     place(bot, {500.0f, 500.0f}, 0.0f, 80.0f);
     world->killSnake(bot);
     EXPECT_EQ(world->livePelletCount(), PelletPoolSize);
     EXPECT_TRUE(cellAt(*world, 500.0f, 500.0f).empty());
-    EXPECT_EQ(world->particles.size(), 12u);
+    EXPECT_EQ(world->particles.size(), 6u);
 }
 
 TEST(Collisions, HeadsDieBeyondTheRimAndOnlyOnOtherBodies) {
