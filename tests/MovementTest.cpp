@@ -25,6 +25,7 @@ TEST(Movement, TurnsTheShortWayByAFractionThatFallsWithMassRisesWithBoostAndNeve
         float expected;
     } cases[] = {{80.0f, 0.0f, 3.0f * Pi / 2.0f, false, -Pi / 2.0f * 0.22f},
                  {80.0f, 40.0f, 40.0f + 4.0f * TwoPi - 0.5f, false, 40.0f - 0.5f * 0.22f},
+                 {80.0f, 0.0f, 1.0f, true, 0.275f},      // 1.25 x 0.22 while boosting
                  {2705.0f, 0.0f, 1.0f, false, 0.045f}};  // the floor rate
     for (const auto& c : cases) {
         place(bot, {0.0f, 0.0f}, c.heading, c.mass);

@@ -45,7 +45,6 @@ region() {
   convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
     awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
 }
-pixel() { region "$1" "$2" 1 1 | cut -d' ' -f3-; }  # X Y: the colour there as "R G B"
 # pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet an awk condition on r, g, b.
 pixels_where() { region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"; }
 expect_pixels() {  # LABEL LEAST MOST X Y WIDTH HEIGHT CONDITION

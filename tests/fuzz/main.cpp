@@ -15,7 +15,8 @@ namespace {
 // The game from its title until the window closes or 4000 frames pass, with random devices and events.
 class Session final : public ShellDevices {
 public:
-    explicit Session(RandomInput& random) : random(random) {}
+    explicit Session(RandomInput& random)
+        : random(random) {}
 
     void run() {
         for (int frame = 0; frame < 4000 && !closed; ++frame) {
@@ -64,9 +65,8 @@ private:
     // A name of at most 12 characters and no control code, a colour of the palette, and play entered only with a
     // name, by a live player of that name and colour.
     void checkLastEvent() {
-        if (boot.name.size() > MaxNameLength || std::any_of(boot.name.begin(), boot.name.end(), [](wchar_t c) {
-                return c < 32;
-            }))
+        if (boot.name.size() > MaxNameLength ||
+            std::any_of(boot.name.begin(), boot.name.end(), [](wchar_t c) { return c < 32; }))
             report("a name too long or holding a control code");
         if (boot.colorIndex < 0 || boot.colorIndex >= PaletteSize) return report("a colour off the palette");
         const Snake& player = world.player();
