@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plants one-line faults, one at a time, in a scratch copy of the tree and
-# runs the fast tests (unit, gl, runner) against each: a fault that no test
+# runs the fast tests (unit, gl, runner) against each, then says how many
+# they catch with the pinned digests and without them: a fault that no test
 # catches is a hole in the suite. Slow (a rebuild per fault); run by hand.
 # Usage: tests/planted_faults.sh [SCRATCH_DIR]
 set -euo pipefail
