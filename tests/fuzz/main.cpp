@@ -15,8 +15,7 @@ namespace {
 // The game from its title until the window closes or 4000 frames pass, with random devices and events.
 class Session final : public ShellDevices {
 public:
-    explicit Session(RandomInput& random)
-        : random(random) {}
+    explicit Session(RandomInput& random) : random(random) {}
 
     void run() {
         for (int frame = 0; frame < 4000 && !closed; ++frame) {
