@@ -65,11 +65,6 @@ TEST(Controls, EventsMoveTheShellOnlyAlongItsTransitions) {
                                   shell.controls.cursorVisible),
                   std::make_tuple(s.state, s.color, s.fullscreen, s.cursor));
     }
-    // Typing during play leaves the name alone.
-    shell.send(keyPress(K::Enter));
-    shell.send(typed(L'x'));
-    shell.send(typed(8));
-    EXPECT_EQ(shell.name, L"あなた");
 }
 
 TEST(Controls, PlayNeedsANameAndAPadButtonAlwaysHidesTheCursor) {

@@ -15,10 +15,6 @@ void collide(World& world) {
     world.handleCollisions();
 }
 
-const std::vector<Pellet*>& cellAt(const World& world, float x, float y) {
-    return world.pelletGrid[cellOf(x, y).index()];
-}
-
 }  // namespace
 
 TEST(WorldStep, DeadBotsComeBackOnThe181stStepThePlayerOnThe151stAndTheRankingEvery61) {
@@ -74,7 +70,7 @@ TEST(Pellets, EatenBelowTheEatRadiusPulledBelowFourRadiiAndListedWhereTheyWere) 
     EXPECT_EQ(std::make_pair(player.radiusSquared, world->freePellets.back()),
               std::make_pair(radiusSquaredFor(player.mass), 897));
     const std::vector<Pellet*> left = {&world->pellets[899], &world->pellets[896], &world->pellets[895]};
-    EXPECT_EQ(cellAt(*world, head.x, head.y), left);
+    EXPECT_EQ(world->pelletGrid[cellOf(head.x, head.y).index()], left);
     EXPECT_EQ(left[0]->position, head + offsets[0]);
     EXPECT_NEAR(std::hypot(left[1]->position.x - head.x, left[1]->position.y - head.y), std::sqrt(720.0f) - 8.5f,
                 1e-3f);
