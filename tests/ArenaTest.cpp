@@ -19,6 +19,8 @@ TEST(Arena, IndicesTruncateTowardZeroFoldTurnsAndLandOneLowForSomeDegrees) {
         low += degreeIndex(d) == 10 * d - 1;
     }
     EXPECT_EQ(low, 121);
+    // Entry i is at i x 0.0017453294 rad in single precision: entry 2700 lies 4.9e-7 past 3 pi / 2.
+    EXPECT_NEAR(trigTable().cosine[2700], 4.888e-7f, 1e-9f);
 }
 
 TEST(Arena, CellOfTruncatesThenClamps) {

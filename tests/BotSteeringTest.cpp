@@ -47,3 +47,23 @@ TEST(Steering, BotsSwerveFromTheFirstBodyPointInTheConeAndTurnBackBeyond3650) {
             << c.head.y << " " << c.mass << " " << c.distance << " " << c.angle;
     }
 }
+
+TEST(Steering, BotsHeadForTheNearestPelletOfTheSevenBySevenCellsTheFirstFoundWinningATie) {
+    std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
+    const SegmentGrid bots(MaxSnakes * MaxPoints), players(MaxPoints);
+    Snake bot{1, pool.data(), L"", sf::Color::White, false};
+    // The head in the middle of cell (25, 25), which spans 0 to 152: the cells searched span -456 to 608.
+    // Outside them at 540, then inside at 500, then two at 400, the one in the later-visited row added first.
+    std::vector<Pellet> pellets = {{{616.0f, 76.0f}}, {{76.0f, -424.0f}}, {{76.0f, 476.0f}}, {{-324.0f, 76.0f}}};
+    const float targets[] = {0.3f, -Pi / 2.0f, Pi / 2.0f, Pi};
+    PelletGrid grid(GridCells);
+    for (std::size_t n = 0; n < pellets.size(); ++n) {
+        grid[cellOf(pellets[n].position.x, pellets[n].position.y).index()].push_back(&pellets[n]);
+        place(bot, {76.0f, 76.0f}, 0.3f, 80.0f);
+        bot.boosting = true;
+        bot.thinkTimer = 0.0f;
+        bot.steerBot(bots, players, grid, StepSeconds, 0.0f);
+        EXPECT_EQ(std::make_pair(bot.targetHeading, bot.boosting), std::make_pair(targets[n], false)) << n;
+        EXPECT_TRUE(bot.thinkTimer >= 0.3f && bot.thinkTimer < 0.35f);  // the next decision in 0.300 to 0.349 s
+    }
+}

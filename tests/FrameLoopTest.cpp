@@ -3,6 +3,7 @@
 #include "shell/FixedStep.h"
 
 #include "InputEvents.h"
+#include "TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -88,17 +89,37 @@ TEST(FrameLoop, UnpluggingThePadHandsSteeringToTheMouseOnceItMoves) {
     shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
     ASSERT_EQ(shell.frame(StepSeconds), 1);
     const Snake& player = shell.world.player();
-    EXPECT_FALSE(shell.cursorShown);
-    EXPECT_FLOAT_EQ(player.targetHeading, Pi / 2.0f);
-    // Unplugged: the heading holds and a small mouse move does not count.
+    EXPECT_EQ(std::make_pair(shell.cursorShown, player.targetHeading), std::make_pair(false, Pi / 2.0f));
+    // Unplugged, a move of more than 5 pixels shows the cursor and steers toward the pointer, left of the centre.
     shell.pad = GamepadReading();
-    shell.mouse = {643, 357};
-    shell.frame(StepSeconds);
-    EXPECT_TRUE(shell.loop.controls.gamepadActive);
-    EXPECT_FLOAT_EQ(player.targetHeading, Pi / 2.0f);
-    // A real move: the cursor shows and the snake turns toward the pointer, left of the centre.
     shell.mouse = {440, 360};
     shell.frame(StepSeconds);
-    EXPECT_TRUE(shell.cursorShown);
-    EXPECT_FLOAT_EQ(player.targetHeading, Pi);
+    EXPECT_EQ(std::make_pair(shell.cursorShown, player.targetHeading), std::make_pair(true, Pi));
+}
+
+TEST(FrameLoop, TheHighScoreTakesALivePlayersScoreAtEachDrawnFrameNeverFallsAndOutlastsTheTitle) {
+    Shell shell;
+    World& world = shell.world;
+    Snake& player = world.player();
+    const int& highScore = shell.loop.highScore;
+    quieten(world);
+    for (int i = 0; i < MinLivePellets; ++i) world.addPellet({0.0f, -3500.0f}, 4.0f, sf::Color::White, false);
+    shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
+    // 6.3 a step toward the rim: a pellet of 9 is eaten in one frame; in the next, one of 4 (score 13) and then
+    // death beyond 3800, so no drawn frame shows 13 on a live player.
+    place(player, {3783.7f, 0.0f}, 0.0f, 80.0f);
+    world.addPellet({3790.0f, 0.0f}, 9.0f, sf::Color::White, false);
+    ASSERT_EQ(shell.frame(StepSeconds), 1);
+    EXPECT_EQ(highScore, 9);
+    world.addPellet({3796.0f, 0.0f}, 4.0f, sf::Color::White, false);
+    ASSERT_EQ(shell.frame(0.04f), 2);
+    EXPECT_EQ(std::make_tuple(player.alive, player.score(), highScore), std::make_tuple(false, 13, 9));
+    while (!player.alive) {
+        shell.frame(0.25f);
+        EXPECT_EQ(highScore, 9);
+    }
+    EXPECT_EQ(player.score(), 0);
+    shell.frame(0.0f, {keyPress(sf::Keyboard::Escape)});
+    shell.frame(0.0f, {keyPress(sf::Keyboard::Enter)});
+    EXPECT_EQ(highScore, 9);
 }

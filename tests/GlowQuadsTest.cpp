@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-TEST(PelletQuads, LivePelletsNearTheViewPulseInSizeAndAlphaAndBobCellByCell) {
-    // Big and small in row 25, cell by cell from the left, one free, one beyond the
-    // view but within the margin's cells, one a whole cell past it.
-    std::vector<Pellet> pellets = {{{100.0f, 50.0f}, 4.0f, sf::Color(10, 200, 30), false, false},
-                                   {{-100.0f, 0.0f}, 10.0f, sf::Color(10, 200, 30), true, false},
+TEST(PelletQuads, LivePelletsNearTheViewPulseInSizeAndAlphaAndBobRowByRowCellByCell) {
+    // On x + y = 0 the pulse is sin(3.8 t) and the bob 6 sin(2.5 t). Row 24 before row 25; one pellet free, one
+    // beyond the view but within the margin's cells, one a whole cell past those.
+    std::vector<Pellet> pellets = {{{-50.0f, 50.0f}, 10.0f, sf::Color(10, 200, 30), true, false},
+                                   {{100.0f, -100.0f}, 4.0f, sf::Color(10, 200, 30), false, false},
                                    {{0.0f, 0.0f}, 4.0f, sf::Color::White, false, true},
                                    {{550.0f, 0.0f}, 4.0f, sf::Color::White, false, false},
                                    {{760.0f, 0.0f}, 4.0f, sf::Color::White, false, false}};
@@ -17,22 +17,22 @@ TEST(PelletQuads, LivePelletsNearTheViewPulseInSizeAndAlphaAndBobCellByCell) {
     for (Pellet& p : pellets) grid[cellOf(p.position.x, p.position.y).index()].push_back(&p);
     const ViewBounds view(sf::View({0.0f, 0.0f}, {800.0f, 600.0f}));
     sf::VertexArray quads;
-    const float t = 1.7f;
-    buildPelletQuads(quads, grid, view, t, 128.0f);
+    buildPelletQuads(quads, grid, view, 0.0f, 128.0f);
     ASSERT_EQ(quads.getVertexCount(), 12u);
     EXPECT_EQ(quads.getPrimitiveType(), sf::Quads);
-    const float s = std::sin(-100.0f * 0.015f + t * 3.8f);
-    const float h = 3.6f * 10.0f * (1.0f + 0.18f * s);
-    const float yc = 6.0f * std::sin(-100.0f * 0.01f + t * 2.5f);
-    EXPECT_EQ(quads[0].position, sf::Vector2f(-100.0f - h, yc - h));
-    EXPECT_EQ(quads[2].position, sf::Vector2f(-100.0f + h, yc + h));
-    EXPECT_EQ(quads[0].color, sf::Color(10, 200, 30, static_cast<sf::Uint8>(170.0f + 45.0f * s)));
+    // At rest a small pellet spans 5 x its size each way, a big one 3.6 x.
+    EXPECT_EQ(std::make_pair(quads[0].position, quads[2].position),
+              std::make_pair(sf::Vector2f(80.0f, -120.0f), sf::Vector2f(120.0f, -80.0f)));
+    EXPECT_EQ(std::make_pair(quads[4].position, quads[6].position),
+              std::make_pair(sf::Vector2f(-86.0f, 14.0f), sf::Vector2f(-14.0f, 86.0f)));
+    EXPECT_EQ(quads[0].color, sf::Color(10, 200, 30, 170));
     EXPECT_EQ(std::make_pair(quads[1].texCoords, quads[3].texCoords),
               std::make_pair(sf::Vector2f(128, 0), sf::Vector2f(0, 128)));
-    EXPECT_EQ(quads[9].position.x + quads[8].position.x, 2.0f * 550.0f);
-    // The small pellet: half-size 5 x its size, within 18 %.
-    EXPECT_FLOAT_EQ(quads[6].position.x - quads[4].position.x,
-                    2.0f * 5.0f * 4.0f * (1.0f + 0.18f * std::sin(150.0f * 0.015f + t * 3.8f)));
+    // At t = pi / 22.8 the pulse is 0.5: 9 % larger, alpha 192; the bob 6 sin(0.3445) = 2.026 down.
+    buildPelletQuads(quads, grid, view, 0.13778915f, 128.0f);
+    EXPECT_NEAR(quads[0].position.x, 100.0f - 21.8f, 1e-3f);
+    EXPECT_NEAR(quads[0].position.y, -100.0f + 2.026f - 21.8f, 1e-3f);
+    EXPECT_EQ(quads[0].color.a, 192);
 }
 
 TEST(SparkQuads, SparksShrinkAndFadeWithTheirLife) {

@@ -25,6 +25,7 @@ TEST(Movement, TurnsTheShortWayByAFractionThatFallsWithMassRisesWithBoostAndNeve
         float expected;
     } cases[] = {{80.0f, 0.0f, 3.0f * Pi / 2.0f, false, -Pi / 2.0f * 0.22f},
                  {80.0f, 40.0f, 40.0f + 4.0f * TwoPi - 0.5f, false, 40.0f - 0.5f * 0.22f},
+                 {80.0f, 0.0f, 1.0f, true, 0.275f},      // 1.25 x 0.22 while boosting
                  {2705.0f, 0.0f, 1.0f, false, 0.045f}};  // the floor rate
     for (const auto& c : cases) {
         place(bot, {0.0f, 0.0f}, c.heading, c.mass);
@@ -33,13 +34,39 @@ TEST(Movement, TurnsTheShortWayByAFractionThatFallsWithMassRisesWithBoostAndNeve
         bot.move(PlayerInput{});
         EXPECT_NEAR(bot.heading, c.expected, 1e-5f) << c.mass << " " << c.heading;
     }
-    // Boosting eases the speed from 6.3 toward 11.8: past 11 on the 91st step.
-    place(bot, {0.0f, 0.0f}, 0.0f, 30000.0f);
-    bot.speed = 6.3f;
+}
+
+TEST(Movement, TheBodyTrailsAtItsSpacingGrowsAPointAStepAtTheTailAndShrinksAtOnce) {
+    Snake bot{1, pool.data(), L"", sf::Color::White, false};
+    // Mass 80: radius 16.5333, spacing 16.5333 x 0.04 + 7.8 = 8.4613. At 6.3 a step each point closes 92 % of its
+    // gap beyond the spacing, so a straight run settles at gaps of 8.4613 + 0.08 x 6.3 / 0.92 = 9.0091.
+    place(bot, {0.0f, 0.0f}, 0.7f, 80.0f);
+    for (int step = 0; step < 60; ++step) bot.move(PlayerInput{});
+    ASSERT_EQ(bot.pointCount, 15u);
+    EXPECT_NEAR(std::hypot(bot.points[0].x, bot.points[0].y), 378.0f, 1e-3f);
+    for (std::size_t k = 1; k < 15; ++k)
+        EXPECT_NEAR(std::hypot(bot.points[k - 1].x - bot.points[k].x, bot.points[k - 1].y - bot.points[k].y), 9.0091f,
+                    1e-3f)
+            << k;
+    // A pellet of 4 eaten: mass 84 wants trunc(sqrt(32) + 15) = 20 points, one more a step, copied from the tail.
+    bot.mass = 84.0f;
+    bot.move(PlayerInput{});
+    EXPECT_EQ(std::make_pair(bot.pointCount, bot.points[15]), std::make_pair(std::size_t{16}, bot.points[14]));
+    for (std::size_t wanted : {17, 18, 19, 20, 20}) {
+        bot.move(PlayerInput{});
+        EXPECT_EQ(bot.pointCount, wanted);
+    }
+    // Boosting from mass 200 (45 points) costs 0.45 a step: below 192.5, on the 17th step, 44 points are wanted.
+    place(bot, {0.0f, 0.0f}, 0.0f, 200.0f, 45, 9.0f);
     bot.boosting = true;
-    int steps = 0;
-    for (; !(bot.speed > 11.0f); ++steps) bot.move(PlayerInput{});
-    EXPECT_EQ(steps, 91);
+    for (int step = 1; step <= 17; ++step) {
+        bot.move(PlayerInput{});
+        EXPECT_EQ(bot.pointCount, step < 17 ? 45u : 44u) << step;
+    }
+    EXPECT_NEAR(bot.mass, 192.35f, 1e-3f);
+    bot.mass = 80.0f;  // the body drops to what the mass wants in one step
+    bot.move(PlayerInput{});
+    EXPECT_EQ(bot.pointCount, 15u);
 }
 
 TEST(Movement, ThePlayerSteersByMouseOrStickAndBoostsAbove120PayingForIt) {

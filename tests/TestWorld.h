@@ -42,10 +42,3 @@ inline void place(Snake& snake, sf::Vector2f head, float heading, float mass, st
     for (std::size_t i = 0; i < count; ++i) snake.points[i] = head + back * static_cast<float>(i);
     snake.updateBounds();
 }
-
-// The spawn place rand() gives: a whole degree, then a distance under `range`.
-inline sf::Vector2f drawPlace(int range) {
-    const int index = degreeIndex(std::rand() % 360);
-    const float distance = static_cast<float>(std::rand() % range);
-    return {distance * trigTable().cosine[index], distance * trigTable().sine[index]};
-}

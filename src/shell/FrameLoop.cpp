@@ -2,9 +2,12 @@
 
 #include "shell/FixedStep.h"
 
+#include "render/ScoreDisplay.h"
+
 #include <algorithm>
 
-FrameLoop::FrameLoop(World& world) : world(world) {}
+FrameLoop::FrameLoop(World& world)
+    : world(world) {}
 
 void FrameLoop::frame(float frameSeconds, BootScreen& bootScreen, ShellDevices& devices) {
     accumulator = accumulateFrame(accumulator, frameSeconds);
@@ -17,6 +20,8 @@ void FrameLoop::frame(float frameSeconds, BootScreen& bootScreen, ShellDevices& 
         const float stepTime = devices.gameSeconds();
         world.step(stepTime, readPlayerInput(devices));
     }
+    // A world frame is drawn next: only the scores it shows can be the record.
+    highScore = raisedHighScore(highScore, world.player());
 }
 
 // Every pending event, then the input mode; the cursor follows both.

@@ -22,6 +22,7 @@ public:
 
     Controls controls;
     float accumulator = 0.0f;  // measured time not yet simulated
+    int highScore = 0;         // the run's best, as the world frames drawn so far showed it
 
 private:
     void handleEvents(BootScreen& bootScreen, ShellDevices& devices);

@@ -4,11 +4,10 @@
 #include "shell/WindowDevices.h"
 #include "shell/WindowIcon.h"
 
-#include "render/ScoreDisplay.h"
-
 #include <SFML/Window/Mouse.hpp>
 
-Game::Game() : decorationLayers(makeDecorationLayers()) {
+Game::Game()
+    : decorationLayers(makeDecorationLayers()) {
     window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
     setWindowIcon(window);
     loadGameFont(font);
@@ -43,7 +42,6 @@ void Game::bootFrame(const BootScreen& bootScreen, BootScreenDrawing& drawing) {
 }
 
 void Game::worldFrame() {
-    highScore = raisedHighScore(highScore, world.player());
-    playScreen.draw(window, world, decorationLayers, gameClock.getElapsedTime().asSeconds(), highScore);
+    playScreen.draw(window, world, decorationLayers, gameClock.getElapsedTime().asSeconds(), frameLoop.highScore);
     window.display();
 }

@@ -33,6 +33,5 @@ private:
     PlayScreen playScreen;
     std::optional<ContextHold> contextHold;  // made once the window and the screens are built
     sf::Clock gameClock;
-    int highScore = 0;
     FrameLoop frameLoop{world};
 };

@@ -29,11 +29,11 @@ screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\
 # shot NAME: a screenshot of the whole screen into $WORK/NAME.png.
 shot() { SHOT="$WORK/$1.png" && import -window root -quality 10 "$SHOT"; }  # fast to write
 
-# eventually NAME CHECK...: screenshots until CHECK holds, for some six seconds, as a busy machine may be slow to
-# show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
+# eventually NAME CHECK...: screenshots until CHECK holds, for some six seconds (TRIES times), as a busy machine may
+# be slow to show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
 eventually() {
   local name="$1" && shift && WHY="the check never held"
-  for _ in $(seq 24); do
+  for _ in $(seq "${TRIES:-24}"); do
     shot "$name"
     "$@" && return 0
     sleep 0.25
@@ -46,7 +46,6 @@ region() {
   convert "$SHOT" -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
     awk -v x0="$1" -v y0="$2" -v w="$3" '{ i = NR - 1; print x0 + i % w, y0 + int(i / w), $1, $2, $3 }'
 }
-pixel() { region "$1" "$2" 1 1 | cut -d' ' -f3-; }  # X Y: the colour there as "R G B"
 # pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet an awk condition on r, g, b.
 pixels_where() { region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"; }
 expect_pixels() {  # LABEL LEAST MOST X Y WIDTH HEIGHT CONDITION
@@ -80,6 +79,27 @@ read_title() {
   WHY="$SHOWN swatches shown, chosen: $CHOSEN; pixels of outline $OUTLINE, prompt $PROMPT, name $INK"
 }
 
+# refuted OTHER CHECK...: the check fails on the screenshot named OTHER, of the other screen, and on a black one.
+refuted() {
+  local other="$WORK/$1.png" && shift
+  [ -f "$WORK/black.png" ] || convert -size "${W}x$H" xc:black "$WORK/black.png"
+  for SHOT in "$WORK/black.png" "$other"; do ! "$@" || fail "$* holds on $(basename "$SHOT")"; done
+}
+
+# board_and_map: the ranking board's translucent fill and its outline at the right, the minimap's rim and the
+# player's cyan dot on it.
+board_and_map() {
+  WHY="no board, minimap or cyan dot" && over $((W - 335)) $((W - 355)) 300 180 20 20 30 &&
+    [ "$(pixels_where $((W - 24)) 125 2 350 'b > r + 20 && r > 60 && r < 150')" -ge 300 ] &&
+    [ "$(pixels_where $((W - 131)) $((H - 223)) 3 4 'r > 60 && r < 150 && (r - b) ^ 2 < 900')" -ge 3 ] &&
+    [ "$(pixels_where $((W - 220)) $((H - 220)) 180 180 'r < 60 && g > 200 && b > 200')" -ge 6 ]
+}
+# in_play: that, and the player's magenta snake by the centre.
+in_play() {
+  board_and_map && WHY="no magenta snake by the centre" &&
+    [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 'g < 4 && r > 60 && (r - b) ^ 2 < 100')" -ge 1500 ]
+}
+
 # close_like_wm: a WM_DELETE_WINDOW message to the game's window.
 close_like_wm() { current_window && "$WM_CLOSE" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
 # expect_clean_exit: the game ends by itself with status 0 and wrote nothing.
@@ -87,4 +107,22 @@ expect_clean_exit() {
   timeout 5 tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
   set -- "$GAME_PID" && GAME_PID="" && wait "$1" || fail "exit status $?"
   [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
+}
+
+# read_scores: from the last screenshot sets SCORE_INK, where the score's cyan fill shows at the top left (a
+# digest; the inside of a glyph is its fill colour whatever lies under it), and RECORD_LEFT, where the
+# right-aligned gold high score begins (W when it shows nowhere): one more digit moves it left.
+read_scores() {
+  SCORE_INK="$(region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 { print $1, $2 }' | md5sum | cut -c1-8)"
+  RECORD_LEFT="$(region $((W - 400)) 30 400 60 |
+    awk -v l="$W" '$3 == 255 && $4 == 215 && $5 == 0 && $1 < l { l = $1 } END { print l }')"
+}
+# steer_to_centre: the mouse, from the window's centre, points the way from the player's cyan dot on the minimap
+# to the map's centre, where the pellets lie thickest; left alone when the dot is missing or at the centre.
+steer_to_centre() {
+  local way && way="$(region $((W - 220)) $((H - 220)) 180 180 | awk -v cx=$((W - 130)) -v cy=$((H - 130)) '
+    $3 < 60 && $4 > 200 && $5 > 200 { x += $1; y += $2; n++ }
+    END { if (!n) exit 1; dx = cx - x / n; dy = cy - y / n; l = sqrt(dx * dx + dy * dy); if (l < 2) exit 1
+          printf "%d %d", 200 * dx / l, 200 * dy / l }')" || return 0
+  xdotool mousemove $((W / 2 + ${way% *})) $((H / 2 + ${way#* }))
 }

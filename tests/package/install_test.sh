@@ -48,13 +48,7 @@ program="$(sed -n 's/^Exec=//p' "$desktop")"
 GAME="$installed$program"
 [ -x "$GAME" ] || fail "no $program in the package"
 
-# The title's cyan outline, as on the 1280 x 720 screen.
-title_shown() {
-  local outline
-  outline="$(pixels_where 320 120 640 130 'r < 60 && g > 90 && b > 90 && g - b < 30 && b - g < 30')"
-  WHY="$outline pixels of title outline"
-  [ "$outline" -gt 500 ]
-}
+title_shown() { read_title && [ "$SHOWN" -eq 18 ] && [ "$OUTLINE" -gt 500 ]; }  # swatches and the cyan title
 
 start_game 1280x720x24
 eventually title title_shown

@@ -18,14 +18,6 @@ title() {
   read_title && [ "$SHOWN" -eq 18 ] && [ "$INK" -ge "$1" ] && [ "$INK" -le "$2" ] || return 1
   if [ "$mode" = fonts ]; then [ "$OUTLINE" -gt 500 ] && [ "$PROMPT" -gt 250 ]; else [ "$OUTLINE" -le 200 ] && [ "$PROMPT" -eq 0 ]; fi
 }
-# The board's and the minimap's fills, the player's cyan dot on the minimap and its magenta snake by the centre.
-in_play() {
-  WHY="no board, minimap, cyan dot or magenta snake" && over $((W - 335)) $((W - 355)) 300 180 20 20 30 &&
-    over $((W - 210)) $((W - 230)) $((H - 140)) 150 0 0 0 &&
-    [ "$(pixels_where $((W - 220)) $((H - 220)) 180 180 'r < 60 && g > 200 && b > 200')" -ge 6 ] &&
-    [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 'g < 4 && r > 60 && (r - b) ^ 2 < 100')" -ge 1500 ]
-}
-
 start_game 1600x900x24
 xdotool mousemove $((W / 2)) 200
 if [ "$mode" = fonts ]; then eventually title title 1200 999999; else eventually title title 0 0; fi
