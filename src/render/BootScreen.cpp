@@ -125,9 +125,10 @@ void BootScreen::animateHint(float windowWidth) {
     hint.setFillColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(alpha)));
 }
 
-void drawBootFrame(sf::RenderTarget& target, const std::vector<DecorationLayer>& layers, const BootScreen& bootScreen) {
+void drawBootFrame(sf::RenderTarget& target, const std::vector<DecorationLayer>& layers, DecorationCanvas& canvas,
+                   const BootScreen& bootScreen) {
     target.clear(sf::Color(2, 4, 15, 255));
-    drawDecorationLayers(layers, target, sf::Vector2f(40.0f * bootScreen.time, 0.0f));
+    canvas.draw(layers, target, sf::Vector2f(40.0f * bootScreen.time, 0.0f));
     target.draw(bootScreen);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/Backdrop.h"
+#include "render/DecorationCanvas.h"
 #include "render/TextString.h"
 #include "shell/GamepadReading.h"
 
@@ -66,7 +67,8 @@ private:
 
 // The title frame: the backdrop drifting sideways with the screen's time,
 // then the screen itself.
-void drawBootFrame(sf::RenderTarget& target, const std::vector<DecorationLayer>& layers, const BootScreen& bootScreen);
+void drawBootFrame(sf::RenderTarget& target, const std::vector<DecorationLayer>& layers, DecorationCanvas& canvas,
+                   const BootScreen& bootScreen);
 
 // The window-free steps of the update and of the star streaks.
 std::vector<Star> makeStars(int count);

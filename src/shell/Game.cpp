@@ -37,12 +37,13 @@ void Game::run() {
 }
 
 void Game::bootFrame(const BootScreen& bootScreen) {
-    drawBootFrame(window, decorationLayers, bootScreen);
+    drawBootFrame(window, decorationLayers, decorationCanvas, bootScreen);
     window.display();
 }
 
 void Game::worldFrame() {
     highScore = raisedHighScore(highScore, world.player());
-    playScreen.draw(window, world, decorationLayers, gameClock.getElapsedTime().asSeconds(), highScore);
+    playScreen.draw(window, world, decorationLayers, decorationCanvas, gameClock.getElapsedTime().asSeconds(),
+                    highScore);
     window.display();
 }

@@ -3,6 +3,7 @@
 #include "render/Backdrop.h"
 #include "render/BootScreen.h"
 #include "render/ContextHold.h"
+#include "render/DecorationCanvas.h"
 #include "render/PlayScreen.h"
 #include "shell/FrameLoop.h"
 #include "sim/World.h"
@@ -30,6 +31,7 @@ private:
     sf::Font font;
     World world;
     PlayScreen playScreen;
+    DecorationCanvas decorationCanvas;  // the title's and the world's backdrop
     std::optional<ContextHold> contextHold;  // made once the window and the screens are built
     sf::Clock gameClock;
     int highScore = 0;
