@@ -25,6 +25,7 @@ void setCover(sf::VertexArray& cover, sf::FloatRect area, sf::Vector2u texels) {
 }  // namespace
 
 void DecorationCanvas::draw(const std::vector<DecorationLayer>& layers, sf::RenderTarget& target, sf::Vector2f centre) {
+    if (target.getSize().x == 0 || target.getSize().y == 0) return;  // a minimised window has no pixels to cover
     const sf::FloatRect area = fit(target);
     canvas.setView(sf::View(area));
     canvas.clear(sf::Color::Transparent);
