@@ -78,11 +78,12 @@ public:
             BootInput input;
             input.windowSize = window.getSize();
             bootScreen.update(input, StepSeconds);
-            bootScreenDrawing->draw(window, bootScreen.look(), arena.layers);
+            bootScreenDrawing->draw(window, bootScreen.look(), arena.layers, decorationCanvas);
             return;
         }
         highScore = raisedHighScore(highScore, arena.world->player());
-        playScreen.draw(window, *arena.world, arena.layers, static_cast<float>(steps) * StepSeconds, highScore);
+        playScreen.draw(window, *arena.world, arena.layers, decorationCanvas, static_cast<float>(steps) * StepSeconds,
+                        highScore);
     }
 
     void display() { window.display(); }
@@ -103,6 +104,7 @@ private:
     sf::RenderWindow window;
     sf::Font font;
     PlayScreen playScreen;
+    DecorationCanvas decorationCanvas;
     BootScreen bootScreen;
     std::unique_ptr<BootScreenDrawing> bootScreenDrawing;
     std::optional<ContextHold> contextHold;  // as the game holds it
@@ -152,7 +154,7 @@ void registerWholeFrames(const std::string& shotFolder) {
         const char* name;
         Scene scene;
     } scenes[] = {{"Title", Scene::Title}, {"Standard", Scene::Standard}, {"Crowded", Scene::Crowded}};
-    for (const sf::Vector2u size : {sf::Vector2u(1280, 720), sf::Vector2u(1920, 1080)}) {
+    for (const sf::Vector2u size : {sf::Vector2u(1280, 720), sf::Vector2u(1920, 1080), sf::Vector2u(3840, 2160)}) {
         for (const auto& entry : scenes) {
             const std::string height = std::to_string(size.y);
             const std::string name = std::string("WholeFrame/") + entry.name + "/" + std::to_string(size.x) + "x" + height;

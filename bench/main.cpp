@@ -1,5 +1,5 @@
 // neonvine-bench: the headless geometry benchmarks; with --frames also
-// whole frames in a real window (run it under X, e.g. Xvfb at 1920x1080),
+// whole frames in a real window (run it under X, e.g. Xvfb at 3840x2160),
 // and with --shots DIR the last frame of each of those as a PNG.
 #include "WholeFrameBench.h"
 

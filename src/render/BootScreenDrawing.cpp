@@ -47,10 +47,10 @@ BootScreenDrawing::BootScreenDrawing(const sf::Font& font)
 }
 
 void BootScreenDrawing::draw(sf::RenderTarget& target, const BootScreenLook& look,
-                             const std::vector<DecorationLayer>& layers) {
+                             const std::vector<DecorationLayer>& layers, DecorationCanvas& canvas) {
     layOut(look, target.getSize());
     target.clear(sf::Color(2, 4, 15, 255));
-    drawDecorationLayers(layers, target, sf::Vector2f(40.0f * look.time, 0.0f));
+    canvas.draw(layers, target, sf::Vector2f(40.0f * look.time, 0.0f));
     target.draw(starLines);
     drawText(target, title);
     drawText(target, prompt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/Backdrop.h"
+#include "render/DecorationCanvas.h"
 #include "render/TextString.h"
 
 #include <SFML/Graphics/CircleShape.hpp>
@@ -40,7 +41,8 @@ public:
     // The title frame: the stars move on and the texts follow the screen,
     // then the backdrop drifting sideways with the screen's time, the star
     // streaks, the texts and the swatches.
-    void draw(sf::RenderTarget& target, const BootScreenLook& look, const std::vector<DecorationLayer>& layers);
+    void draw(sf::RenderTarget& target, const BootScreenLook& look, const std::vector<DecorationLayer>& layers,
+              DecorationCanvas& canvas);
 
     sf::Text title;
     sf::Text prompt;

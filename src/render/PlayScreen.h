@@ -2,6 +2,7 @@
 
 #include "render/ArenaGrid.h"
 #include "render/Backdrop.h"
+#include "render/DecorationCanvas.h"
 #include "render/Minimap.h"
 #include "render/RankingBoard.h"
 #include "render/ScoreDisplay.h"
@@ -24,8 +25,8 @@ public:
     // Needs a GL context and the loaded font, which must outlive the screen.
     void build(const sf::Font& font);
     // t: the game clock's seconds, the animations' time.
-    void draw(sf::RenderTarget& target, const World& world, const std::vector<DecorationLayer>& layers, float t,
-              int highScore);
+    void draw(sf::RenderTarget& target, const World& world, const std::vector<DecorationLayer>& layers,
+              DecorationCanvas& canvas, float t, int highScore);
 
 private:
     ArenaGrid arenaGrid;

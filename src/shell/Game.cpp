@@ -37,11 +37,12 @@ void Game::run() {
 }
 
 void Game::bootFrame(const BootScreen& bootScreen, BootScreenDrawing& drawing) {
-    drawing.draw(window, bootScreen.look(), decorationLayers);
+    drawing.draw(window, bootScreen.look(), decorationLayers, decorationCanvas);
     window.display();
 }
 
 void Game::worldFrame() {
-    playScreen.draw(window, world, decorationLayers, gameClock.getElapsedTime().asSeconds(), frameLoop.highScore);
+    playScreen.draw(window, world, decorationLayers, decorationCanvas, gameClock.getElapsedTime().asSeconds(),
+                    frameLoop.highScore);
     window.display();
 }

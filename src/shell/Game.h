@@ -3,6 +3,7 @@
 #include "render/Backdrop.h"
 #include "render/BootScreenDrawing.h"
 #include "render/ContextHold.h"
+#include "render/DecorationCanvas.h"
 #include "render/PlayScreen.h"
 #include "shell/BootScreen.h"
 #include "shell/FrameLoop.h"
@@ -31,6 +32,7 @@ private:
     sf::Font font;
     World world;
     PlayScreen playScreen;
+    DecorationCanvas decorationCanvas;  // the title's and the world's backdrop
     std::optional<ContextHold> contextHold;  // made once the window and the screens are built
     sf::Clock gameClock;
     FrameLoop frameLoop{world};

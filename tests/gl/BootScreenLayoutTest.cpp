@@ -13,11 +13,12 @@ TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwa
     input.mouse = {-100.0f, -100.0f};
     BootScreen screen;
     BootScreenDrawing drawing(font);
+    DecorationCanvas canvas;
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1280, 720));
     const auto frame = [&](float dt) {  // as the title runs: the screen's update, then the drawing
         screen.update(input, dt);
-        drawing.draw(target, screen.look(), {});
+        drawing.draw(target, screen.look(), {}, canvas);
     };
     screen.colorIndex = 5;
     frame(0.0f);
