@@ -1,6 +1,5 @@
 #pragma once
 
-#include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Vertex.hpp>
 #include <SFML/Graphics/VertexBuffer.hpp>
@@ -14,11 +13,11 @@ std::vector<sf::Vertex> arenaGridVertices();
 // The grid lines and the red rim of the arena.
 class ArenaGrid {
 public:
-    // Needs a GL context: the lines go into a vertex buffer once.
+    // Needs a GL context: the lines and the rim go into vertex buffers once.
     void build();
     void draw(sf::RenderTarget& target) const;
 
 private:
     sf::VertexBuffer gridLines{sf::Lines, sf::VertexBuffer::Static};
-    sf::CircleShape arenaBorder;
+    sf::VertexBuffer rim{sf::TriangleStrip, sf::VertexBuffer::Static};
 };

@@ -1,14 +1,18 @@
+#include "render/ArenaGrid.h"
 #include "render/Backdrop.h"
 #include "render/GlowTexture.h"
 #include "render/RankingBoard.h"
 #include "render/SnakeTexts.h"
 #include "render/WorldPass.h"
+#include "render/WorldView.h"
 #include "shell/GameFont.h"
 #include "sim/World.h"
 
 #include <gtest/gtest.h>
+#include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -73,6 +77,38 @@ TEST(GlowTexture, FadesFromABrightCoreToATransparentEdgeAndBackdropLayersAddShif
     });
     EXPECT_EQ(shifted.getPixel(55, 125), sf::Color(50, 100, 0));
     EXPECT_EQ(shifted.getPixel(105, 125), sf::Color(50, 0, 0));
+}
+
+// The rim is the library's circle shape without its transparent inside: the
+// same pixels, close up and far off, on every side of the arena.
+TEST(ArenaGrid, TheRimCoversThePixelsOfAFifteenUnitOutlinedCircleShape) {
+    ArenaGrid grid;
+    grid.build();
+    sf::CircleShape rim(3800.0f, 500);
+    rim.setOrigin(3800.0f, 3800.0f);
+    rim.setFillColor(sf::Color::Transparent);
+    rim.setOutlineThickness(15.0f);
+    rim.setOutlineColor(sf::Color(255, 30, 30, 180));
+    const std::vector<sf::Vertex> lines = arenaGridVertices();
+    for (const auto& [centre, zoom] : {std::make_pair(sf::Vector2f(3800.0f, 0.0f), 2.3f),
+                                       {{-2687.0f, -2687.0f}, 0.55f},
+                                       {{100.0f, 3790.0f}, 1.0f},
+                                       {{0.0f, 0.0f}, 0.04f}}) {
+        const auto scene = [&](const std::function<void(sf::RenderTarget&)>& draw) {
+            return render({320, 180}, sf::Color(2, 4, 10), [&](sf::RenderTarget& target) {
+                target.setView(worldView(centre, zoom, {320, 180}));
+                draw(target);
+            });
+        };
+        const sf::Image shape = scene([&](sf::RenderTarget& target) {
+            target.draw(lines.data(), lines.size(), sf::Lines);
+            target.draw(rim);
+        });
+        const sf::Image strip = scene([&](sf::RenderTarget& target) { grid.draw(target); });
+        EXPECT_TRUE(std::equal(shape.getPixelsPtr(), shape.getPixelsPtr() + 320 * 180 * 4, strip.getPixelsPtr()))
+            << zoom;
+        EXPECT_GT(count(shape, {0, 0, 320, 180}, [](sf::Color c) { return c.r > 150; }), 100) << zoom;
+    }
 }
 
 TEST_F(Drawing, RankingRowsSitWhereTheLayoutPutsThem) {
