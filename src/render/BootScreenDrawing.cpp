@@ -49,8 +49,7 @@ BootScreenDrawing::BootScreenDrawing(const sf::Font& font)
 void BootScreenDrawing::draw(sf::RenderTarget& target, const BootScreenLook& look,
                              const std::vector<DecorationLayer>& layers, DecorationCanvas& canvas) {
     layOut(look, target.getSize());
-    target.clear(sf::Color(2, 4, 15, 255));
-    canvas.draw(layers, target, sf::Vector2f(40.0f * look.time, 0.0f));
+    canvas.clearWithLayers(target, sf::Color(2, 4, 15, 255), layers, sf::Vector2f(40.0f * look.time, 0.0f));
     target.draw(starLines);
     drawText(target, title);
     drawText(target, prompt);

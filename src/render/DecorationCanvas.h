@@ -4,6 +4,7 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -17,16 +18,22 @@
 // hexagon still adds its own rounded levels on the canvas, as it would on
 // the screen, and the one-level steps of its fade land at most two pixels
 // from where a full-size drawing puts them: at most a level or two off.
+// The canvas starts from the frame's background, so the pass that lays it
+// over the target copies rather than blends, and stands for its clear.
 class DecorationCanvas {
 public:
-    // The layers shifted by -parallax x centre, added onto what is there
-    // under the target's view. Needs a GL context; the canvas is made at the
-    // first draw and again when the target's size changes.
-    void draw(const std::vector<DecorationLayer>& layers, sf::RenderTarget& target, sf::Vector2f centre);
+    // Clears the target to `background` with the layers, shifted by
+    // -parallax x centre under the target's view, added on. Needs a GL
+    // context; the canvas is made at the first draw and again when the
+    // target's size changes.
+    void clearWithLayers(sf::RenderTarget& target, sf::Color background, const std::vector<DecorationLayer>& layers,
+                         sf::Vector2f centre);
 
 private:
     sf::FloatRect fit(const sf::RenderTarget& target);
+    void prepareCopy();
 
     sf::RenderTexture canvas;
     sf::VertexArray cover{sf::Quads, 4};  // the canvas laid over the target's view
+    sf::Shader copyTexels;                // loaded with the canvas, where shaders run
 };

@@ -12,9 +12,8 @@ void PlayScreen::build(const sf::Font& font) {
 
 void PlayScreen::draw(sf::RenderTarget& target, const World& world, const std::vector<DecorationLayer>& layers,
                       DecorationCanvas& canvas, float t, int highScore) {
-    target.clear(sf::Color(2, 4, 10, 255));
     target.setView(worldView(world.cameraCenter, world.zoom, target.getSize()));
-    canvas.draw(layers, target, world.cameraCenter);
+    canvas.clearWithLayers(target, sf::Color(2, 4, 10, 255), layers, world.cameraCenter);
     arenaGrid.draw(target);
     worldPass.draw(target, world, snakeTexts, t);
     target.setView(target.getDefaultView());

@@ -41,7 +41,7 @@ TEST(DecorationCanvas, LooksLikeTheHexagonsDrawnOneByOneOntoTheScreen) {
                 target.draw(layer.vertices, sf::RenderStates(sf::BlendAdd, shift, nullptr, nullptr));
             }
         });
-        const sf::Image out = drawn(scene.size, view, [&](auto& target) { canvas.draw(layers, target, scene.centre); });
+        const sf::Image out = drawn(scene.size, view, [&](auto& target) { canvas.clearWithLayers(target, sf::Color(2, 4, 10), layers, scene.centre); });
         const double channels = 4.0 * scene.size.x * scene.size.y;
         std::size_t sum = 0, strays = 0;
         for (std::size_t i = 0; i < channels; ++i) {
