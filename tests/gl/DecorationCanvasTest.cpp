@@ -11,7 +11,7 @@ static sf::Image drawn(sf::Vector2u size, const sf::View& view, const std::funct
     sf::RenderTexture target;
     target.create(size.x, size.y);
     target.setView(view);
-    target.clear(sf::Color(2, 4, 10));
+    target.clear(sf::Color::Magenta);  // shows wherever the drawing leaves a pixel alone
     draw(target);
     target.display();
     return target.getTexture().copyToImage();
@@ -36,6 +36,7 @@ TEST(DecorationCanvas, LooksLikeTheHexagonsDrawnOneByOneOntoTheScreen) {
         const sf::View view = scene.zoom > 0.0f ? worldView(scene.centre, scene.zoom, scene.size)
                                                 : sf::View(sf::FloatRect({}, sf::Vector2f(scene.size)));
         const sf::Image expected = drawn(scene.size, view, [&](sf::RenderTarget& target) {
+            target.clear(sf::Color(2, 4, 10));
             for (const DecorationLayer& layer : layers) {
                 const sf::Transform shift = sf::Transform().translate(-scene.centre * layer.parallax);
                 target.draw(layer.vertices, sf::RenderStates(sf::BlendAdd, shift, nullptr, nullptr));
