@@ -35,13 +35,7 @@ public:
         switch (event.type) {
         case E::TextEntered: event.text.unicode = codePoint(); break;
         case E::KeyPressed:
-        case E::KeyReleased:
-            event.key.code = key;
-            event.key.alt = chance(0.1);
-            event.key.control = chance(0.1);
-            event.key.shift = chance(0.1);
-            event.key.system = chance(0.1);
-            break;
+        case E::KeyReleased: event.key.code = key; break;  // the shell reads no modifier
         case E::MouseButtonPressed:
         case E::MouseButtonReleased:
             event.mouseButton.button = sf::Mouse::Button(button % sf::Mouse::ButtonCount);

@@ -1,37 +1,12 @@
 #!/usr/bin/env bash
-# The Windows game under Wine, fullscreen on a 1600 x 900 screen: the title, a name typed and play started in
-# magenta, then Escape twice quits, silently.
-#   game_test.sh fonts   a Japanese face as meiryo.ttc and a Latin face as arial.ttf in the prefix: every text shows
-#   game_test.sh none    no font at all: no text shows, the game still runs
-source "$(dirname "$0")/../e2e/lib.sh"
-mode="$1"
+# The Windows game under Wine through title, play and quit, with the fonts it looks for in the prefix or none:
+#   game_test.sh fonts   a Japanese face as meiryo.ttc and a Latin face as arial.ttf
+#   game_test.sh none    no font at all
+set -euo pipefail
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 rm -f "$fonts"/*
-if [ "$mode" = fonts ]; then
+if [ "$1" = fonts ]; then
   cp /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc "$fonts/meiryo.ttc"
   cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$fonts/arial.ttf"
 fi
-
-# INK_LEAST INK_MOST: all 18 swatches and that much ink in the name; with fonts the title's outline and the
-# Japanese prompt (a Latin face's empty boxes ink less than half as much), without them neither.
-title() {
-  read_title && [ "$SHOWN" -eq 18 ] && [ "$INK" -ge "$1" ] && [ "$INK" -le "$2" ] || return 1
-  if [ "$mode" = fonts ]; then [ "$OUTLINE" -gt 500 ] && [ "$PROMPT" -gt 250 ]; else [ "$OUTLINE" -le 200 ] && [ "$PROMPT" -eq 0 ]; fi
-}
-start_game 1600x900x24
-xdotool mousemove $((W / 2)) 200
-if [ "$mode" = fonts ]; then eventually title title 1200 999999; else eventually title title 0 0; fi
-# An empty name cannot start play, so play proves that the typing arrived.
-xdotool key --delay 60 BackSpace BackSpace BackSpace
-eventually erased title 0 0
-xdotool type --delay 60 Kai
-xdotool key --delay 60 Right Right Return
-eventually play in_play
-if [ "$mode" = fonts ]; then
-  expect_pixels "cyan score" 150 999999 30 30 260 60 'r < 60 && g > 200 && b > 200'
-  expect_pixels "gold high score" 150 999999 $((W - 380)) 30 355 60 'r > 200 && g > 160 && g < 240 && b < 60'
-  expect_pixels "yellow board title" 150 999999 $((W - 270)) 130 140 35 'r > 230 && g > 230 && b < 40'
-fi
-xdotool key Escape sleep 0.3 key Escape
-expect_clean_exit
-echo "windows game ($mode): ok"
+exec "$(dirname "$0")/../e2e/title_play_quit.sh" "$1"
