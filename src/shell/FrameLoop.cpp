@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-FrameLoop::FrameLoop(World& world)
-    : world(world) {}
+FrameLoop::FrameLoop(World& world) : world(world) {}
 
 void FrameLoop::frame(float frameSeconds, BootScreen& bootScreen, ShellDevices& devices) {
     accumulator = accumulateFrame(accumulator, frameSeconds);

@@ -6,8 +6,7 @@
 
 #include <SFML/Window/Mouse.hpp>
 
-Game::Game()
-    : decorationLayers(makeDecorationLayers()) {
+Game::Game() : decorationLayers(makeDecorationLayers()) {
     window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
     setWindowIcon(window);
     loadGameFont(font);
