@@ -25,10 +25,10 @@ for want in libc6 'libsfml-graphics2\.[5-9]' 'libsfml-window2\.[5-9]' libfontcon
   grep -q "$want" <<<"$relations" || fail "$want is missing from: $relations"
 done
 
-purge() { apt-get purge -y -qq neonvine >"$WORK/apt.log" 2>&1; }
+purge() { "$root/scripts/apt-get" purge -y -qq neonvine >"$WORK/apt.log" 2>&1; }
 if [ "$(id -u)" = 0 ] && [ "$(dpkg-query -W -f='${db:Status-Status}' neonvine 2>/dev/null)" != installed ]; then
   AT_EXIT=purge
-  apt-get install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"
+  "$root/scripts/apt-get" install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"
   installed=""
   how="installed with apt"
 else
