@@ -1,0 +1,67 @@
+# The gamepad scenario's steps, after lib.sh: the game started with the fake pad preloaded (tests/gamepad/), the pad
+# driven through its FIFO, and what the screen and the pointer tell of steering, boost and the cursor.
+PAD_LIBRARY="${NEONVINE_FAKE_GAMEPAD:?NEONVINE_FAKE_GAMEPAD must name the fake gamepad library}"
+CURSOR_SHOWN="${NEONVINE_CURSOR_SHOWN:?NEONVINE_CURSOR_SHOWN must name the cursor_shown tool}"
+
+# start_game_with_pad: start_game with the pad plugged in and at rest.
+start_game_with_pad() {
+  mkfifo "$WORK/pad" && exec 7<>"$WORK/pad"  # held open here, so that writing never waits for the game
+  printf '#!/bin/sh\nexec env LD_PRELOAD="%s" FAKE_GAMEPAD_FIFO="%s" "%s"\n' "$PAD_LIBRARY" "$WORK/pad" "$GAME" \
+    >"$WORK/game-with-pad"
+  chmod +x "$WORK/game-with-pad" && GAME="$WORK/game-with-pad" && start_game
+}
+pad() { printf '%s\n' "$@" >&7; }
+# stick X Y, hat X Y: the stick or the d-pad pushed that far, each axis -100 .. 100 as the game reads it.
+stick() { pad "axis 0 $(($1 * 32767 / 100))" "axis 1 $(($2 * 32767 / 100))"; }
+hat() { pad "axis 2 $(($1 * 32767 / 100))" "axis 3 $(($2 * 32767 / 100))"; }
+# push_stick X Y, push_hat X Y, tap BUTTON: held for some frames, then let go; the stick comes back to (9, -9).
+push_stick() { stick "$@" && sleep 0.3 && stick 9 -9 && sleep 0.2; }
+push_hat() { hat "$@" && sleep 0.3 && hat 0 0 && sleep 0.2; }
+tap() { pad "button $1 1" && sleep 0.3 && pad "button $1 0" && sleep 0.2; }
+
+# chosen INDEX: the title with all 18 swatches, that one chosen.
+chosen() { read_title && [ "$SHOWN" -eq 18 ] && [ "$CHOSEN" = "$1" ]; }
+# cursor shown|hidden: what the pointer shows over the game.
+cursor() {
+  local now=hidden && "$CURSOR_SHOWN" && now=shown
+  WHY="the cursor is $now" && [ "$now" = "$1" ]
+}
+# heading right|left|up|down: the player's eyes lie that way from the screen's centre, which the camera brings
+# after the head some way behind it.
+heading() {
+  local way && way="$(region $((W / 2 - 200)) $((H / 2 - 200)) 400 400 | awk -v cx=$((W / 2)) -v cy=$((H / 2)) '
+    $3 == 255 && $4 == 255 && $5 == 255 { x += $1 - cx; y += $2 - cy; n++ }
+    END { if (n < 200) { print "nowhere"; exit } x /= n; y /= n
+          if (x * x > 4 * y * y && x * x > 900) print (x > 0 ? "right" : "left")
+          else if (y * y > 4 * x * x && y * y > 900) print (y > 0 ? "down" : "up"); else print "unclear" }')"
+  WHY="the eyes lie $way, not $1" && [ "$way" = "$1" ]
+}
+# boosting: the magenta player's body shows boost: each channel raised by 60, its discs run from (255, 60, 255) or
+# (225, 60, 225) at the centre to a third of that at the rim. Glows added to the backdrop are not so exact.
+boosting() {
+  WHY="no boost" && [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 \
+    'r == b && r > 70 && ((g * 255 - 60 * r) ^ 2 <= 65025 || (g * 225 - 60 * r) ^ 2 <= 50625)')" -ge 2000 ]
+}
+# score_end: where the cyan score ends at the top left; each digit more moves it some 24 pixels right.
+score_end() { region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 && $1 > e { e = $1 } END { print e + 0 }'; }
+
+# boost_with BUTTON: that button held while the stick seeks food where the map shows it thickest and bots fewest,
+# until the body shows boost, which needs a mass over 120. Not bound by time, which a busy machine stretches: by 20
+# lives, and by a score of three digits shown with no boost. ONE_DIGIT_END: score_end for a score of one digit.
+boost_with() {
+  local way deaths=0 alive=1
+  pad "button $1 1"
+  for _ in $(seq 1000); do
+    shot "boost-$1"
+    if way="$(way_to_centre 100 1)"; then
+      [ -z "$way" ] || stick $way
+      boosting && pad "button $1 0" && return 0
+      [ "$(score_end)" -lt $((ONE_DIGIT_END + 40)) ] || fail "button $1: a score of three digits, and no boost"
+      alive=1
+    else
+      deaths=$((deaths + alive)) && alive=0
+      [ "$deaths" -le 20 ] || fail "button $1: no boost in 20 lives"
+    fi
+  done
+  fail "button $1: no boost in 1000 looks"
+}
