@@ -6,7 +6,7 @@ CURSOR_SHOWN="${NEONVINE_CURSOR_SHOWN:?NEONVINE_CURSOR_SHOWN must name the curso
 # start_game_with_pad: start_game with the pad plugged in and at rest.
 start_game_with_pad() {
   mkfifo "$WORK/pad" && exec 7<>"$WORK/pad"  # held open here, so that writing never waits for the game
-  printf '#!/bin/sh\nexec env LD_PRELOAD="%s" FAKE_GAMEPAD_FIFO="%s" "%s"\n' "$PAD_LIBRARY" "$WORK/pad" "$GAME" \
+  printf '#!/bin/sh\nexec env LD_PRELOAD="%s" FAKE_GAMEPAD_FIFO="%s" "%s" 7>&-\n' "$PAD_LIBRARY" "$WORK/pad" "$GAME" \
     >"$WORK/game-with-pad"
   chmod +x "$WORK/game-with-pad" && GAME="$WORK/game-with-pad" && start_game
 }
@@ -46,10 +46,12 @@ boosting() {
 score_end() { region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 && $1 > e { e = $1 } END { print e + 0 }'; }
 
 # boost_with BUTTON: that button held while the stick seeks food where the map shows it thickest and bots fewest,
-# until the body shows boost, which needs a mass over 120. Not bound by time, which a busy machine stretches: by 20
-# lives, and by a score of three digits shown with no boost. ONE_DIGIT_END: score_end for a score of one digit.
+# until the body shows boost, which needs a mass over 120. Not bound by time, which a busy machine stretches, but by
+# the player's lives (LIVES, for every call together) and by a score of three digits shown with no boost.
+# ONE_DIGIT_END: score_end for a score of one digit.
+LIVES=20
 boost_with() {
-  local way deaths=0 alive=1
+  local way alive=1
   pad "button $1 1"
   for _ in $(seq 1000); do
     shot "boost-$1"
@@ -59,8 +61,8 @@ boost_with() {
       [ "$(score_end)" -lt $((ONE_DIGIT_END + 40)) ] || fail "button $1: a score of three digits, and no boost"
       alive=1
     else
-      deaths=$((deaths + alive)) && alive=0
-      [ "$deaths" -le 20 ] || fail "button $1: no boost in 20 lives"
+      LIVES=$((LIVES - alive)) && alive=0
+      [ "$LIVES" -gt 0 ] || fail "button $1: no boost, and no lives left"
     fi
   done
   fail "button $1: no boost in 1000 looks"
