@@ -5,20 +5,34 @@ CURSOR_SHOWN="${NEONVINE_CURSOR_SHOWN:?NEONVINE_CURSOR_SHOWN must name the curso
 
 # start_game_with_pad: start_game with the pad plugged in and at rest.
 start_game_with_pad() {
-  mkfifo "$WORK/pad" && exec 7<>"$WORK/pad"  # held open here, so that writing never waits for the game
-  printf '#!/bin/sh\nexec env LD_PRELOAD="%s" FAKE_GAMEPAD_FIFO="%s" "%s" 7>&-\n' "$PAD_LIBRARY" "$WORK/pad" "$GAME" \
+  mkdir "$WORK/pad" && mkfifo "$WORK/pad/commands"
+  exec 7<>"$WORK/pad/commands"  # held open here, so that writing never waits for the game
+  printf '#!/bin/sh\nexec env LD_PRELOAD="%s" FAKE_GAMEPAD="%s" "%s" 7>&-\n' "$PAD_LIBRARY" "$WORK/pad" "$GAME" \
     >"$WORK/game-with-pad"
   chmod +x "$WORK/game-with-pad" && GAME="$WORK/game-with-pad" && start_game
 }
 pad() { printf '%s\n' "$@" >&7; }
+# frames N: back once the game has read the pad through N more times, at least once a frame: what was sent before
+# is then in what the screen shows. Time, which a busy machine stretches, bounds it only far off.
+frames() {
+  local until=$(($(read_through) + $1))
+  for _ in $(seq 600); do [ "$(read_through)" -ge "$until" ] && return 0; sleep 0.05; done
+  fail "the game read the pad through fewer than $1 times in 30 seconds"
+}
+read_through() { cat "$WORK/pad/frames" 2>/dev/null || echo 0; }
 # stick X Y, hat X Y: the stick or the d-pad pushed that far, each axis -100 .. 100 as the game reads it.
 stick() { pad "axis 0 $(($1 * 32767 / 100))" "axis 1 $(($2 * 32767 / 100))"; }
 hat() { pad "axis 2 $(($1 * 32767 / 100))" "axis 3 $(($2 * 32767 / 100))"; }
-# push_stick X Y, push_hat X Y, tap BUTTON: held for some frames, then let go; the stick comes back to (9, -9).
-push_stick() { stick "$@" && sleep 0.3 && stick 9 -9 && sleep 0.2; }
-push_hat() { hat "$@" && sleep 0.3 && hat 0 0 && sleep 0.2; }
-tap() { pad "button $1 1" && sleep 0.3 && pad "button $1 0" && sleep 0.2; }
+press() { pad "button $1 1"; }
+release() { pad "button $1 0"; }
+# rest: the stick back to (9, -9), the d-pad to the middle, until the game has seen it. It reads the pad once a
+# frame: a push and its release read in the same frame never happened for it.
+rest() { stick 9 -9 && hat 0 0 && frames 3; }
+# push stick|hat X Y NAME CHECK...: pushed that far until CHECK holds (see eventually), then back at rest.
+push() { "$1" "$2" "$3" && shift 3 && eventually "$@" && rest; }
 
+# still NAME CHECK...: CHECK holds on a screenshot taken now.
+still() { shot "$1" && shift && "$@" || fail "$(basename "$SHOT" .png): $WHY"; }
 # chosen INDEX: the title with all 18 swatches, that one chosen.
 chosen() { read_title && [ "$SHOWN" -eq 18 ] && [ "$CHOSEN" = "$1" ]; }
 # cursor shown|hidden: what the pointer shows over the game.
@@ -45,21 +59,21 @@ boosting() {
 # score_end: where the cyan score ends at the top left; each digit more moves it some 24 pixels right.
 score_end() { region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 && $1 > e { e = $1 } END { print e + 0 }'; }
 
-# boost_with BUTTON: that button held while the stick seeks food where the map shows it thickest and bots fewest,
-# until the body shows boost, which needs a mass over 120. Not bound by time, which a busy machine stretches, but by
-# the player's lives (LIVES, for every call together) and by a score of three digits shown with no boost.
-# ONE_DIGIT_END: score_end for a score of one digit.
+# boost_with BUTTON: the stick seeks food where the map shows it thickest and bots fewest, and at every look the
+# button is held for the frames of one screenshot, until that shows boost: so from the first look at which the mass
+# is over 120 on, without wasting it in boosts between looks. Not bound by time but by the player's lives (LIVES, for
+# every call together) and by a score of three digits shown with no boost three looks running (a bot's body may hide
+# the player's). ONE_DIGIT_END: score_end for a score of one digit.
 LIVES=20
 boost_with() {
-  local way alive=1
-  pad "button $1 1"
+  local way alive=1 heavy=0
   for _ in $(seq 1000); do
-    shot "boost-$1"
+    press "$1" && frames 3 && shot "boost-$1" && release "$1"
+    boosting && return 0
     if way="$(way_to_centre 100 1)"; then
       [ -z "$way" ] || stick $way
-      boosting && pad "button $1 0" && return 0
-      [ "$(score_end)" -lt $((ONE_DIGIT_END + 40)) ] || fail "button $1: a score of three digits, and no boost"
-      alive=1
+      heavy=$(($(score_end) > ONE_DIGIT_END + 40 ? heavy + 1 : 0)) && alive=1
+      [ "$heavy" -lt 3 ] || fail "button $1: a score of three digits, and no boost"
     else
       LIVES=$((LIVES - alive)) && alive=0
       [ "$LIVES" -gt 0 ] || fail "button $1: no boost, and no lives left"

@@ -2,9 +2,12 @@
 // (LD_PRELOAD): it answers the udev calls through which the window library
 // finds joysticks and hears of plugging, stands in for the pad's device node
 // (open, read, ioctl, close) and plays its js_event records. The test drives
-// it through the FIFO that FAKE_GAMEPAD_FIFO names, one command a line:
-// "axis N VALUE" (-32767 .. 32767), "button N 0|1", "unplug", "plug". The
-// pad starts plugged in and at rest. Single-threaded, as the game is.
+// it through the FIFO "commands" in the folder FAKE_GAMEPAD names, one
+// command a line: "axis N VALUE" (-32767 .. 32767), "button N 0|1",
+// "unplug", "plug". The file "frames" there counts the times the library has
+// read the pad through, at least once a frame, so that the test can wait on
+// the game's frames rather than on time. The pad starts plugged in and at
+// rest. Single-threaded, as the game is.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -28,7 +31,8 @@ static char buttons[Buttons];
 static struct js_event queue[Queued];
 static int queueHead, queueTail;
 static int deviceFds[Descriptors] = {Free, Free, Free, Free}, fdGenerations[Descriptors];
-static int commands = -1, monitorPipe[2] = {-1, -1};
+static int commands = -1, frames = -1, monitorPipe[2] = {-1, -1};
+static unsigned long readsThrough;
 static char line[256];
 static size_t lineLength;
 
@@ -80,10 +84,16 @@ static void obey(const char* command) {
     }
 }
 
+static int openInFolder(const char* name, int flags) {
+    char path[4096];
+    const char* folder = getenv("FAKE_GAMEPAD");
+    if (!folder || snprintf(path, sizeof path, "%s/%s", folder, name) >= (int)sizeof path) return -1;
+    return realOpen(path, flags | O_CLOEXEC, 0644);
+}
+
 // Whatever the test has written so far, whole lines only.
 static void readCommands(void) {
-    const char* path = getenv("FAKE_GAMEPAD_FIFO");
-    if (commands < 0 && (!path || (commands = realOpen(path, O_RDWR | O_NONBLOCK | O_CLOEXEC)) < 0)) return;
+    if (commands < 0 && (commands = openInFolder("commands", O_RDWR | O_NONBLOCK)) < 0) return;
     ssize_t got;
     while ((got = realRead(commands, line + lineLength, sizeof line - 1 - lineLength)) > 0) {
         lineLength += (size_t)got;
@@ -96,6 +106,13 @@ static void readCommands(void) {
         }
         if (lineLength == sizeof line - 1) lineLength = 0;  // no command is that long
     }
+}
+
+static void countReadThrough(void) {
+    if (frames < 0 && (frames = openInFolder("frames", O_WRONLY | O_CREAT | O_TRUNC)) < 0) return;
+    char count[24];
+    const int length = snprintf(count, sizeof count, "%lu\n", ++readsThrough);  // it only grows longer
+    if (pwrite(frames, count, (size_t)length, 0) != length) abort();
 }
 
 // Where a descriptor of the pad is kept, or (for Free) a free place.
@@ -126,7 +143,7 @@ ssize_t read(int fd, void* buffer, size_t size) {
     if (slot < 0) return realRead(fd, buffer, size);
     readCommands();
     if (fdGenerations[slot] != generation) return errno = ENODEV, -1;
-    if (queueHead == queueTail) return errno = EAGAIN, -1;
+    if (queueHead == queueTail) return countReadThrough(), errno = EAGAIN, -1;
     if (size < sizeof(struct js_event)) return errno = EINVAL, -1;
     memcpy(buffer, &queue[queueHead], sizeof(struct js_event));
     queueHead = (queueHead + 1) % Queued;
