@@ -3,13 +3,13 @@
 PAD_LIBRARY="${NEONVINE_FAKE_GAMEPAD:?NEONVINE_FAKE_GAMEPAD must name the fake gamepad library}"
 CURSOR_SHOWN="${NEONVINE_CURSOR_SHOWN:?NEONVINE_CURSOR_SHOWN must name the cursor_shown tool}"
 
-# start_game_with_pad: start_game with the pad plugged in and at rest.
+# start_game_with_pad SCREEN: start_game with the pad plugged in and at rest.
 start_game_with_pad() {
   mkdir "$WORK/pad" && mkfifo "$WORK/pad/commands"
   exec 7<>"$WORK/pad/commands"  # held open here, so that writing never waits for the game
   printf '#!/bin/sh\nexec env LD_PRELOAD="%s" FAKE_GAMEPAD="%s" "%s" 7>&-\n' "$PAD_LIBRARY" "$WORK/pad" "$GAME" \
     >"$WORK/game-with-pad"
-  chmod +x "$WORK/game-with-pad" && GAME="$WORK/game-with-pad" && start_game
+  chmod +x "$WORK/game-with-pad" && GAME="$WORK/game-with-pad" && start_game "$1"
 }
 pad() { printf '%s\n' "$@" >&7; }
 # frames N: back once the game has read the pad through N more times, at least once a frame: what was sent before

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# A player with a gamepad, at 1280 x 720. On the title the stick and the d-pad move the chosen colour one step a
-# push, and the buttons hide the cursor but start play only with a name. In play the stick steers beyond its dead
-# zone, a mouse move of more than 5 pixels takes control back and shows the cursor, the pad taking over hides it,
-# the pad unplugged and plugged back leaves the game going, and buttons 0 and 1 boost a snake heavy enough. The
-# console stays silent.
+# A player with a gamepad, fullscreen at 1600 x 900. On the title the stick and the d-pad move the chosen colour
+# one step a push, and the buttons hide the cursor but start play only with a name. In play the stick steers beyond
+# its dead zone, a mouse move of more than 5 pixels takes control back and shows the cursor, the pad taking over
+# hides it, the pad unplugged and plugged back leaves the game going, and buttons 0 and 1 boost a snake heavy
+# enough. The console stays silent.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/gamepad.sh"
 
@@ -11,8 +11,8 @@ nameless() { chosen 2 && WHY="name ink $INK" && [ "$INK" -eq 0 ] && cursor "$1";
 named() { chosen 2 && WHY="name ink $INK" && [ "$INK" -gt 0 ] && cursor shown; }
 steering() { in_play && heading "$1" && cursor "$2"; }
 
-start_game_with_pad
-xdotool mousemove 760 360
+start_game_with_pad 1600x900x24
+left=$((W / 2 - 300)) && xdotool mousemove $((W / 2 + 120)) $((H / 2))  # off the swatches
 eventually title chosen 0
 # A push goes past 50. Held for many frames it steps once; at 12 the stick is not yet at rest, within 10 it is.
 stick 50 -50 && frames 3 && stick 100 0 && eventually one-step chosen 1
@@ -27,9 +27,9 @@ push stick 100 -90 diagonal chosen 2  # right, not up
 xdotool key BackSpace BackSpace BackSpace
 eventually erased nameless shown
 press 0 && eventually button-0 nameless hidden && release 0
-xdotool mousemove 770 360 && eventually mouse-moved nameless shown
+xdotool mousemove $((W / 2 + 130)) $((H / 2)) && eventually mouse-moved nameless shown
 press 1 && eventually button-1 nameless hidden && release 1
-xdotool type --delay 60 Kai && xdotool mousemove 340 360  # the pointer left of the centre
+xdotool type --delay 60 Kai && xdotool mousemove $left $((H / 2))  # the pointer left of the centre
 eventually named named
 press 1 && eventually play steering left hidden && release 1
 ONE_DIGIT_END="$(score_end)"
@@ -37,13 +37,13 @@ ONE_DIGIT_END="$(score_end)"
 # Within the dead zone the stick leaves the heading to the mouse; beyond it, the mouse is not looked at.
 stick 15 0 && frames 30 && eventually dead-zone steering left hidden
 stick 100 0 && eventually stick-right steering right hidden
-stick 0 -100 && xdotool mousemove 340 460 && frames 30 && eventually stick-up steering up hidden
+stick 0 -100 && xdotool mousemove $left $((H / 2 + 100)) && frames 30 && eventually stick-up steering up hidden
 # At rest the stick keeps the heading; the mouse takes over once more than 5 pixels from where it was last counted.
-xdotool mousemove 345 360 && stick 9 -9 && frames 10 && eventually five-pixels cursor hidden
-xdotool mousemove 346 360 && eventually six-pixels steering left shown
+xdotool mousemove $((left + 5)) $((H / 2)) && stick 9 -9 && frames 10 && eventually five-pixels cursor hidden
+xdotool mousemove $((left + 6)) $((H / 2)) && eventually six-pixels steering left shown
 stick 0 100 && eventually pad-again steering down hidden
 # Unplugged, the pad reads nothing: the mouse steers once moved. Plugged back, the stick steers again.
-pad unplug && xdotool mousemove 346 370 && eventually unplugged steering left shown
+pad unplug && xdotool mousemove $((left + 6)) $((H / 2 + 10)) && eventually unplugged steering left shown
 pad plug && stick 100 0 && eventually plugged steering right hidden
 
 boost_with 0
