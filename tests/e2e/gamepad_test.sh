@@ -46,6 +46,7 @@ stick 0 100 && eventually pad-again steering down hidden
 pad unplug && xdotool mousemove $((left + 6)) $((H / 2 + 10)) && eventually unplugged steering left shown
 pad plug && stick 100 0 && eventually plugged steering right hidden
 
+# Each button alone boosts once the snake is heavy enough; let go, the body shows no boost.
 boost_with 0
 boost_with 1
 eventually let-go in_play
