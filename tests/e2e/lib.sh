@@ -5,15 +5,17 @@ WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 # A scenario may set AT_EXIT to a command of its own cleaning.
-trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; ${AT_EXIT:-}; rm -rf "$WORK"' EXIT
+trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; ${AT_EXIT:-}; stop_xvfb; rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_game [screen]: a fresh X server and the game on it; sets WINDOW, and W and H to the screen's size. On a
-# screen of the windowed size the first window matches too, until the first frame replaces it by the fullscreen one.
-start_game() {
-  start_xvfb "${1:-1280x720x24}"
+# start_game [screen]: a fresh X server and the game on it, as launch_game says, filling the screen.
+start_game() { start_xvfb "${1:-1280x720x24}" && launch_game "$(screen_size)"; }
+# launch_game SIZE: the game on the display at hand, until its window is SIZE (the first frame's fullscreen one); sets
+# WINDOW, and W and H to that size. Where the windowed size is SIZE, the first window matches too, until the first
+# frame replaces it.
+launch_game() {
   "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
-  read -r W H <<<"$(screen_size | tr x ' ')"
+  read -r W H <<<"${1/x/ }"
   for _ in $(seq 200); do
     current_window
     [ -n "$WINDOW" ] && [ "$(window_size)" = "${W}x$H" ] && break
@@ -27,7 +29,13 @@ current_window() { WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | ta
 window_size() { xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
 screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p'; }
 # shot NAME: a screenshot of the whole screen into $WORK/NAME.png.
-shot() { SHOT="$WORK/$1.png" && import -window root -quality 10 "$SHOT"; }  # fast to write
+# Where GAME_SHOTS is set, of the game's newest window alone: for screens of more than the game's monitor.
+shot() {
+  local window=root
+  SHOT="$WORK/$1.png"
+  [ -z "${GAME_SHOTS:-}" ] || { current_window && window="$WINDOW"; }
+  timeout 10 import -window "$window" -quality 10 "$SHOT" || true  # fast to write; a window gone meanwhile: retried
+}
 
 # eventually NAME CHECK...: screenshots until CHECK holds, for some six seconds (TRIES times), as a busy machine may
 # be slow to show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
