@@ -20,6 +20,9 @@ public:
 
     // Makes the window anew, titled, in the mode asked for.
     void openWindow(sf::RenderWindow& window, bool fullscreen);
+    // Before the window's events are read: lets the window see what the
+    // window manager sent to whoever made it (a close, a ping).
+    void passMessages();
 
 private:
     struct System;

@@ -7,6 +7,8 @@ struct Desktop::System {};
 Desktop::Desktop() = default;
 Desktop::~Desktop() = default;
 
+void Desktop::passMessages() {}
+
 void Desktop::openWindow(sf::RenderWindow& window, bool fullscreen) {
     if (fullscreen)
         window.create(sf::VideoMode::getDesktopMode(), WindowTitle, sf::Style::Fullscreen);

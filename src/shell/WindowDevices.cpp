@@ -10,6 +10,7 @@ WindowDevices::WindowDevices(sf::RenderWindow& window, Desktop& desktop, const s
     : window(window), desktop(desktop), gameClock(gameClock) {}
 
 bool WindowDevices::pollEvent(sf::Event& event) {
+    desktop.passMessages();
     return window.pollEvent(event);
 }
 

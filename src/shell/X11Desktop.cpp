@@ -185,3 +185,16 @@ void Desktop::openWindow(sf::RenderWindow& window, bool fullscreen) {
     if (previous) XDestroyWindow(system->display, previous);
     XFlush(system->display);
 }
+
+// A window manager asks a window to close, and pings it, by messages to the
+// connection that made it: this one. Sent on to every connection that
+// watches the window's structure, they reach the library's.
+void Desktop::passMessages() {
+    while (XPending(system->display)) {
+        XEvent event;
+        XNextEvent(system->display, &event);
+        if (event.type == ClientMessage && event.xclient.window == system->window)
+            XSendEvent(system->display, system->window, False, StructureNotifyMask, &event);
+    }
+    XFlush(system->display);
+}
