@@ -13,8 +13,10 @@
 DESKTOP_PIDS=""
 AT_EXIT=stop_desktop
 stop_desktop() { for pid in $DESKTOP_PIDS; do kill -- "-$pid" 2>/dev/null; done; }
-# in_background COMMAND...: a process group of its own, so that stop_desktop ends its children too.
-in_background() { setsid "$@" >>"$WORK/desktop.log" 2>&1 & DESKTOP_PIDS+=" $!"; }
+# in_background COMMAND...: a process group of its own, so that stop_desktop ends its children too. Its output goes
+# to a log made before it starts, to be read at once.
+DESKTOP_LOG="$WORK/desktop.log" && : >"$DESKTOP_LOG"
+in_background() { setsid "$@" >>"$DESKTOP_LOG" 2>&1 & DESKTOP_PIDS+=" $!"; }
 
 start_desktop() {
   case "$1" in
@@ -47,7 +49,7 @@ start_window_manager() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && return 0
     sleep 0.1
   done
-  fail "no window manager: $(tail -3 "$WORK/desktop.log")"
+  fail "no window manager: $(tail -3 "$DESKTOP_LOG")"
 }
 
 # start_weston OPTIONS...: weston with Xwayland, in a runtime folder of its own; exports DISPLAY, its X server's.
@@ -55,11 +57,11 @@ start_weston() {
   export XDG_RUNTIME_DIR="$WORK/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR" && SEATLESS=1
   in_background weston --xwayland --use-pixman --idle-time=0 "$@"
   for _ in $(seq 100); do
-    n="$(sed -n 's/.*xserver listening on display :\([0-9]*\).*/\1/p' "$WORK/desktop.log")"
+    n="$(sed -n 's/.*xserver listening on display :\([0-9]*\).*/\1/p' "$DESKTOP_LOG")"
     [ -n "$n" ] && export DISPLAY=":$n" && return 0
     sleep 0.1
   done
-  fail "weston did not start: $(tail -3 "$WORK/desktop.log")"
+  fail "weston did not start: $(tail -3 "$DESKTOP_LOG")"
 }
 
 press() { xdotool key ${SEATLESS:+--window "$WINDOW"} "$@"; }
