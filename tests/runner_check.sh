@@ -9,12 +9,10 @@
 #   runner_check.sh no-alloc SIM ARGS...  nor allocates in the steps it
 #                                      counts; a crowded run holds 40 live
 #                                      snakes of 500 points or more
-# SIM runs under NEONVINE_EMULATOR where that names one.
 set -euo pipefail
 
 mode="$1"
-read -ra sim <<<"${NEONVINE_EMULATOR:-}"
-sim+=("$2")
+read -ra sim <<<"${NEONVINE_EMULATOR:-}" && sim+=("$2")  # under the emulator named there, if any
 shift 2
 
 fail() { echo "FAIL: $*" >&2; exit 1; }

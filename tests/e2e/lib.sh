@@ -3,10 +3,8 @@ set -euo pipefail
 GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
 WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
-# A game under an emulator (NEONVINE_EMULATOR, e.g. qemu for a cross build's) starts, draws and quits some twenty
-# times slower: every wait lasts that much longer.
-read -ra EMULATOR <<<"${NEONVINE_EMULATOR:-}"
-PATIENCE=1 && [ "${#EMULATOR[@]}" = 0 ] || PATIENCE=20
+# A game under an emulator (NEONVINE_EMULATOR: qemu for a cross build's) is some twenty times slower: so are the waits.
+read -ra EMULATOR <<<"${NEONVINE_EMULATOR:-}" && PATIENCE=$((${#EMULATOR[@]} ? 20 : 1))
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 # A scenario may set AT_EXIT to a command of its own cleaning.
 trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; ${AT_EXIT:-}; rm -rf "$WORK"' EXIT

@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: scripts/package builds it for this
-# release (lintian finds no error there); its name says the release; it holds
-# exactly the files below and depends on the libraries the game links; its
-# desktop entry and metadata validate. Installed with apt as a player would
-# (as root, where no neonvine is installed yet; otherwise unpacked into a
-# scratch root), the program its desktop entry names shows the title screen
-# in a window carrying the installed icon, and Escape quits cleanly; removed
-# again, it leaves none of its files. With NEONVINE_ARCH=arm64, the package
-# cross-built for 64-bit ARM, in the ARM root at /arm64 (scripts/arm64-root),
-# the game under NEONVINE_EMULATOR.
+# The Debian package as a player gets it: scripts/package builds it for this release (lintian finds no error there);
+# its name says the release; it holds exactly the files below and depends on the libraries the game links; its desktop
+# entry and metadata validate. Installed with apt as a player would (as root, where no neonvine is installed yet;
+# otherwise unpacked into a scratch root), the program its desktop entry names shows the title screen in a window
+# carrying the installed icon, and Escape quits cleanly; removed again, it leaves none of its files.
+# NEONVINE_ARCH=arm64: the ARM package in the ARM root at /arm64, the game under NEONVINE_EMULATOR; without binfmt
+# the ARM root's apt cannot run, and the package and what it depends on are unpacked there, for good.
 source "$(dirname "$0")/../e2e/lib.sh"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 id=org.neonvine.Neonvine
@@ -31,14 +28,9 @@ for want in libc6 'libsfml-graphics2\.[5-9]' 'libsfml-window2\.[5-9]' libfontcon
 done
 
 purge() { "${apt[@]}" purge -y -qq neonvine >"$WORK/apt.log" 2>&1; }
-apt_install() { "${apt[@]}" install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"; }
 if [ "$(id -u)" = 0 ] && [ "$(dpkg-query --admindir="$target/var/lib/dpkg" -W -f='${db:Status-Status}' neonvine 2>/dev/null)" != installed ]; then
-  apt_install
-  installed="$target"
-  how="installed with apt${target:+ in the $arch root}"
-  AT_EXIT=purge
-  # Without binfmt, the ARM root's apt cannot run: the package and what it
-  # depends on are unpacked there, and nothing removes them.
+  "${apt[@]}" install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"
+  installed="$target" && how="installed with apt${target:+ in the $arch root}" && AT_EXIT=purge
   [ -z "$target" ] || chroot "$target" /bin/true 2>/dev/null || { AT_EXIT="" && how="unpacked in the $arch root (no binfmt)"; }
 else
   dpkg -x "$deb" "$WORK/root"

@@ -10,8 +10,7 @@ tar -C "$work" -xzf "$1"
 unpacked="$(echo "$work"/neonvine-*-linux-*)"
 id=org.neonvine.Neonvine
 
-read -ra emulator <<<"${NEONVINE_EMULATOR:-}"
-libraries="$(LD_TRACE_LOADED_OBJECTS=1 "${emulator[@]}" "$unpacked/neonvine")" || fail "ldd: $libraries"
+libraries="$(LD_TRACE_LOADED_OBJECTS=1 ${NEONVINE_EMULATOR:-} "$unpacked/neonvine")" || fail "ldd: $libraries"
 ! grep -qi sfml <<<"$libraries" || fail "the game links SFML: $libraries"
 ! grep -q 'not found' <<<"$libraries" || fail "libraries missing: $libraries"
 NEONVINE_BIN="$unpacked/neonvine" NEONVINE_WM_CLOSE=/bin/false "$(dirname "$0")/../e2e/title_play_quit.sh" fonts
