@@ -52,7 +52,7 @@ GAME="$installed$program"
 title_shown() { read_title && [ "$SHOWN" -eq 18 ] && [ "$OUTLINE" -gt 500 ]; }  # swatches and the cyan title
 
 start_game 1280x720x24
-eventually title title_shown
+eventually title title_shown && current_window  # the one its first frame left, however slow
 # The window's icon is the installed 128-pixel one, pixel for pixel (ARGB).
 xprop -id "$WINDOW" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/.*= //; s/, /\n/g' >"$WORK/window-icon"
 { echo 128; echo 128; convert "$installed/usr/share/icons/hicolor/128x128/apps/$id.png" -depth 8 rgba:- |
