@@ -3,6 +3,8 @@ set -euo pipefail
 GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
 WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
+# A game under an emulator (NEONVINE_EMULATOR: qemu for a cross build's) is some twenty times slower: so are the waits.
+read -ra EMULATOR <<<"${NEONVINE_EMULATOR:-}" && PATIENCE=$((${#EMULATOR[@]} ? 20 : 1))
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 # A scenario may set AT_EXIT to a command of its own cleaning.
 trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; ${AT_EXIT:-}; stop_xvfb; rm -rf "$WORK"' EXIT
@@ -14,9 +16,9 @@ start_game() { start_xvfb "${1:-1280x720x24}" && launch_game "$(screen_size)"; }
 # WINDOW, and W and H to that size. Where the windowed size is SIZE, the first window matches too, until the first
 # frame replaces it.
 launch_game() {
-  "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
+  "${EMULATOR[@]}" "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
   read -r W H <<<"${1/x/ }"
-  for _ in $(seq 200); do
+  for _ in $(seq $((200 * PATIENCE))); do
     current_window
     [ -n "$WINDOW" ] && [ "$(window_size)" = "${W}x$H" ] && break
     kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05 || fail "the game exited at start"
@@ -41,7 +43,7 @@ shot() {
 # be slow to show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
 eventually() {
   local name="$1" && shift && WHY="the check never held"
-  for _ in $(seq "${TRIES:-24}"); do
+  for _ in $(seq "${TRIES:-$((24 * PATIENCE))}"); do
     shot "$name"
     "$@" && return 0
     sleep 0.25
@@ -112,7 +114,7 @@ in_play() {
 close_like_wm() { current_window && "$WM_CLOSE" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
 # expect_clean_exit: the game ends by itself with status 0 and wrote nothing.
 expect_clean_exit() {
-  timeout 5 tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
+  timeout $((5 * PATIENCE)) tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
   set -- "$GAME_PID" && GAME_PID="" && wait "$1" || fail "exit status $?"
   [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
 }
