@@ -87,8 +87,8 @@ TEST(BootScreen, StarsSpreadOverTheirPlaneRestartFarAwayAnywhereAndStreakTowardT
     std::srand(7);
     std::vector<Star> stars = makeStars(20000);
     const auto range = [&](float Star::*field) {
-        const auto [low, high] = std::minmax_element(
-            stars.begin(), stars.end(), [&](const Star& a, const Star& b) { return a.*field < b.*field; });
+        const auto [low, high] = std::minmax_element(stars.begin(), stars.end(),
+                                                     [&](const Star& a, const Star& b) { return a.*field < b.*field; });
         return std::make_pair((*low).*field, (*high).*field);
     };
     const std::pair<float, float> plane(-1000.0f, 999.0f), far(1000.0f, 1000.0f);

@@ -54,7 +54,7 @@ TEST(Steering, BotsSwerveFromTheFirstBodyPointInTheConeAndTurnBackBeyond3650) {
     EXPECT_NEAR(bot.targetHeading, 0.3f - Pi / 2.0f, 1e-6f);
 }
 
-TEST(Steering, BotsHeadForTheNearestPelletOfTheSevenBySevenCellsTheFirstFoundWinningATie) {
+TEST(Steering, BotsDecideEvery18To21StepsToHeadForTheNearestPelletWithin800UnitsTheFirstFoundWinningATie) {
     std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
     const SegmentGrid bots(MaxSnakes * MaxPoints), players(MaxPoints);
     Snake bot{1, pool.data(), L"", sf::Color::White, false};

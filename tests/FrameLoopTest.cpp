@@ -68,7 +68,7 @@ TEST(FrameLoop, TheTitleFreezesTheWorldAndDropsItsTimeAStallRunsFifteenStepsAndA
     EXPECT_EQ(shell.world.player().color, shell.bootScreen.palette[1]);
     EXPECT_EQ(shell.frame(0.11f), 6);
     EXPECT_EQ(shell.frame(10.0f), 15);
-    EXPECT_EQ(shell.frame(StepSeconds), 1);
+    for (int frame = 0; frame < 120; ++frame) ASSERT_EQ(shell.frame(StepSeconds), 1);  // none lost or doubled at 60 Hz
     // Escape ends play before the frame's steps; the title holds the world however long it stays.
     EXPECT_EQ(shell.frame(0.11f, {keyPress(sf::Keyboard::Escape)}), 0);
     const sf::Vector2f left = shell.botHead();

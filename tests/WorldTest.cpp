@@ -110,39 +110,34 @@ TEST(Pellets, BoostingSnakesDropOneOfTheirColourAtTheTailOneStepInEight) {
         world->step(0.0f, boost);
         for (std::size_t k = world->freePellets.size(); k < free.size(); ++k, ++drops) {
             const Pellet& p = world->pellets[free[k]];
-            EXPECT_TRUE(std::any_of(world->snakes.begin(), world->snakes.end(), [&](const auto& s) {
+            const auto droppedIt = [&](const auto& s) {
                 return s->points[s->pointCount - 1] == p.position && s->color == p.color;
-            }) && p.size == 3.75f && !p.isBig);
+            };
+            EXPECT_TRUE(std::any_of(world->snakes.begin(), world->snakes.end(), droppedIt) && p.size == 3.75f);
         }
     }
-    EXPECT_NEAR(drops, 300, 50);  // 2400 draws of one in eight: 300, give or take 16
-    EXPECT_NEAR(world->player().speed, 10.2607f, 1e-3f);  // 2.1 % closer to 11.8 a step: 11.8 - 5.5 x 0.979^60
+    // 2400 draws of one in eight: 300, give or take 16. Speed closes 2.1 % on 11.8 a step: 11.8 - 5.5 x 0.979^60.
+    EXPECT_NEAR(drops, 300, 50);
+    EXPECT_NEAR(world->player().speed, 10.2607f, 1e-3f);
 }
 
 TEST(Pellets, OneRandomPelletInTwentyFiveIsBigTheOthersSizedFourToNineInChannelsOf55To254) {
     auto world = quietWorld(17);
-    int big = 0, lowest = 255, highest = 0;
+    int big = 0;
     std::set<float> sizes;
-    float farthest = 0.0f;
+    std::set<int> channels;
     for (int round = 0; round < 20; ++round) {
         quieten(*world);
         for (int i = 0; i < PelletPoolSize; ++i) world->spawnRandomPellet();
         for (const Pellet& p : world->pellets) {
-            farthest = std::max(farthest, std::hypot(p.position.x, p.position.y));
-            if (p.isBig) {
-                ++big;
-                EXPECT_EQ(std::make_pair(p.size, p.color), std::make_pair(15.0f, sf::Color::White));
-                continue;
-            }
-            sizes.insert(p.size);
-            lowest = std::min({lowest, int(p.color.r), int(p.color.g), int(p.color.b)});
-            highest = std::max({highest, int(p.color.r), int(p.color.g), int(p.color.b)});
+            big += p.isBig;
+            sizes.insert(p.isBig && p.color == sf::Color::White ? -p.size : p.size);  // the big white ones negative
+            if (!p.isBig) channels.insert({p.color.r, p.color.g, p.color.b});
         }
     }
     EXPECT_NEAR(big, 720, 80);  // of 18000: 720, give or take 26
-    EXPECT_EQ(sizes, (std::set<float>{4.0f, 5.0f, 6.0f, 7.0f, 8.0f, 9.0f}));
-    EXPECT_EQ(std::make_pair(lowest, highest), std::make_pair(55, 254));
-    EXPECT_TRUE(farthest > 3590.0f && farthest < 3600.0f);
+    EXPECT_EQ(sizes, (std::set<float>{-15.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8.0f, 9.0f}));
+    EXPECT_EQ(std::make_tuple(channels.size(), *channels.begin(), *channels.rbegin()), std::make_tuple(200u, 55, 254));
 }
 
 TEST(Collisions, ADeathTrailRunsFromTheInverseColourToTheSnakesOwnWithSparksAtEveryEighthPoint) {
@@ -173,13 +168,6 @@ TEST(Collisions, ADeathTrailRunsFromTheInverseColourToTheSnakesOwnWithSparksAtEv
     EXPECT_EQ(sparks.size(), 6u);  // 1 - 50 x 0.02 stays a hair above 0 in single precision
     updateParticles(sparks);
     EXPECT_TRUE(sparks.empty());
-    // Thrown at 2.0 to 11.9 units a step.
-    for (int i = 0; i < 1000; ++i) spawnSparks(sparks, {}, sf::Color::White);
-    const auto [slowest, fastest] = std::minmax_element(sparks.begin(), sparks.end(), [](const Particle& a, const Particle& b) {
-        return std::hypot(a.velocity.x, a.velocity.y) < std::hypot(b.velocity.x, b.velocity.y);
-    });
-    EXPECT_NEAR(std::hypot(slowest->velocity.x, slowest->velocity.y), 2.0f, 1e-5f);
-    EXPECT_NEAR(std::hypot(fastest->velocity.x, fastest->velocity.y), 11.9f, 1e-5f);
 }
 
 TEST(Collisions, HeadsDieBeyondTheRimAndOnlyOnOtherBodies) {
@@ -233,34 +221,4 @@ TEST(Collisions, ContactAtEightyFivePercentOfTheOtherRadiusPlusOwn) {
         EXPECT_EQ(std::make_pair(head.alive, body.alive), std::make_pair(c.survives, c.survives || c.spacing > 0.0f))
             << c.head.x;
     }
-}
-
-TEST(SegmentGrids, ListEachCellsSegmentsInBodyOrderAcrossBodiesAndRebuilds) {
-    Snake first{1, nullptr, L"", sf::Color::White, false};
-    Snake second{2, nullptr, L"", sf::Color::White, false};
-    // Cell 25 spans 0 to 152: the first body leaves it and comes back.
-    const sf::Vector2f body[] = {{10, 10}, {100, 10}, {160, 10}, {140, 10}, {20, 10}, {30, 10}};
-    const sf::Vector2f other[] = {{50, 20}, {60, 20}};
-    const int middle = cellOf(10, 10).index();
-    SegmentGrid grid(4);  // too small: the grid grows rather than drops segments
-    for (int round = 0; round < 2; ++round) {
-        grid.clear();
-        grid.addBody(body, 6, &first);
-        grid.addBody(other, 2, &second);
-        grid.addBody(other, 1, &second);  // a single point has no segment
-        grid.finish();
-        std::vector<std::tuple<float, float, const Snake*>> seen;
-        grid.anyIn(middle, [&](const SegmentEntry& s) {
-            seen.emplace_back(s.a.x, s.b.x, s.owner);
-            return seen.size() == 5;  // stops at the first true
-        });
-        const std::vector<std::tuple<float, float, const Snake*>> expected = {
-            {10, 100, &first}, {100, 160, &first}, {140, 20, &first}, {20, 30, &first}, {50, 60, &second}};
-        EXPECT_EQ(seen, expected);
-        EXPECT_TRUE(grid.anyIn(middle + 1, [&](const SegmentEntry& s) { return s.a.x == 160 && s.b.x == 140; }));
-        EXPECT_EQ(grid.size(), 6u);
-    }
-    grid.clear();
-    grid.finish();
-    EXPECT_FALSE(grid.anyIn(middle, [](const SegmentEntry&) { return true; }));
 }

@@ -28,7 +28,9 @@ void buildMinimapDots(std::vector<MinimapDot>& dots, const std::vector<std::uniq
     }
 }
 
-Minimap::Minimap() : disc(MapRadius, 30), dotShape(0.0f, 30) {
+Minimap::Minimap()
+    : disc(MapRadius, 30),
+      dotShape(0.0f, 30) {
     disc.setOrigin(MapRadius, MapRadius);
     disc.setFillColor(sf::Color(0, 0, 0, 150));
     disc.setOutlineThickness(2.0f);

@@ -20,7 +20,8 @@ TEST(RunnerInvariants, CatchBrokenPelletBookkeepingSharedNamesBadBodiesAndNonFin
     world.snakes[4]->pointCount = MaxPoints + 1;
     world.snakes[5]->mass = NAN;
     const std::string row = std::to_string(botNameRow(world.snakes[1]->name));
-    EXPECT_EQ(checker.check(world), (std::vector<std::string>{"pellet 600 in play is listed 2 times in the grid",
-                                                              "table name of row " + row + " carried by two bots",
-                                                              "live snake 4 has 513 points", "snake 5 has a mass of nan"}));
+    EXPECT_EQ(checker.check(world),
+              (std::vector<std::string>{"pellet 600 in play is listed 2 times in the grid",
+                                        "table name of row " + row + " carried by two bots",
+                                        "live snake 4 has 513 points", "snake 5 has a mass of nan"}));
 }
