@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Checks of the headless runner, registered with CTest.
-#   runner_check.sh digest SIM         a seed always gives the same world:
-#                                      the same digest twice, and the digests
-#                                      runner_digests.txt pins for the
-#                                      runner's platform; where it pins none,
-#                                      exits 77 (a skip) once the seed repeats
-#   runner_check.sh soak SIM ARGS...   a run with ARGS breaks no invariant
-#   runner_check.sh no-alloc SIM ARGS...  nor allocates in the steps it
-#                                      counts; a crowded run holds 40 live
-#                                      snakes of 500 points or more
+#   runner_check.sh digest SIM           a seed gives the same digest twice, and the one runner_digests.txt pins for
+#                                        the runner's platform; where it pins none, exits 77 (a skip)
+#   runner_check.sh soak SIM ARGS...     a run with ARGS breaks no invariant
+#   runner_check.sh no-alloc SIM ARGS... nor allocates in the steps it counts; a crowded run holds 40 live snakes of
+#                                        500 points or more
 set -euo pipefail
 
 mode="$1"

@@ -71,17 +71,17 @@ over() {
     END { exit n < 15 }'
 }
 
-PALETTE="00ffff 39ff14 ff00ff ffff32 ff1493 8a2be2 ff4500 00ff7f ffffff add8e6 f08080 90ee90 c0c0c0 daa520
-  483d8b ffdab9 008080 800000"
-# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are their
-# palette colour, CHOSEN, the swatches with the white ring (looked for away from the other row, which a chosen
-# neighbour's may reach), and the pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
+# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are solid discs
+# of a bright colour of their own (17 pixels down the middle of one colour, a channel of 128 or more), CHOSEN, the
+# swatches with the white ring (looked for away from the other row, which a chosen neighbour's may reach), and the
+# pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
 read_title() {
-  set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) -v p="$PALETTE" '
-    BEGIN { split(p, c) } $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580) }
-    ($2 == 550 || $2 == 615) && sprintf("%02x%02x%02x", $3, $4, $5) == c[k + 1] { shown++ }
+  set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) '
+    $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580); c = $3 " " $4 " " $5 }
+    ($2 - (k < 9 ? 550 : 615)) ^ 2 <= 64 { if (!(k in at)) at[k] = c; if (at[k] != c || $3 < 128 && $4 < 128 && $5 < 128) off[k] = 1 }
     $3 + $4 + $5 == 765 && ($2 < 525 || $2 > 640) { ring[k] = 1 }
-    END { printf "%d", shown; for (k = 0; k < 18; k++) if (k in ring) printf " %d", k }')
+    END { for (k in at) if (!(k in off) && !(at[k] in seen)) { seen[at[k]] = 1; shown++ }
+          printf "%d", shown; for (k = 0; k < 18; k++) if (k in ring) printf " %d", k }')
   SHOWN=$1 && shift && CHOSEN="${*:-none}"
   OUTLINE="$(pixels_where $((W / 2 - 320)) 120 640 130 'r < 60 && g > 90 && b > 90 && (g - b) ^ 2 < 900')"
   PROMPT="$(pixels_where $((W / 2 - 150)) 318 300 34 'r < 60 && g > 140 && g < 215 && b - g > 30')"
@@ -119,13 +119,14 @@ expect_clean_exit() {
   [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
 }
 
-# read_scores: from the last screenshot sets SCORE_INK, where the score's cyan fill shows at the top left (a
-# digest; the inside of a glyph is its fill colour whatever lies under it), and RECORD_LEFT, where the
-# right-aligned gold high score begins (W when it shows nowhere): one more digit moves it left.
+# read_scores: from the last screenshot sets SCORE_INK and RECORD_INK, digests of where the score's cyan fill shows
+# at the top left and the high score's gold fill at the top right: the inside of a glyph is its fill colour whatever
+# lies under it, so they change with the numbers shown and only with them. NO_INK is the digest of no pixel at all.
+NO_INK=d41d8cd9
 read_scores() {
   SCORE_INK="$(region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 { print $1, $2 }' | md5sum | cut -c1-8)"
-  RECORD_LEFT="$(region $((W - 400)) 30 400 60 |
-    awk -v l="$W" '$3 == 255 && $4 == 215 && $5 == 0 && $1 < l { l = $1 } END { print l }')"
+  RECORD_INK="$(region $((W - 400)) 30 400 60 | awk '$3 == 255 && $4 == 215 && $5 == 0 { print $1, $2 }' | md5sum |
+    cut -c1-8)"
 }
 # steer_to_centre: the mouse, from the window's centre, points the way from the player's cyan dot on the minimap
 # to the map's centre, where the pellets lie thickest; left alone when the dot is missing or at the centre.
