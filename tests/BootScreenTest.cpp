@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -82,20 +83,24 @@ TEST(BootScreen, OnePadPushStepsTheColourOnceUntilEveryAxisRestsInsideTen) {
     }
 }
 
-TEST(BootScreen, StarsDrawXYAndDepthRestartFarAwayAndStreakTowardTheViewer) {
+TEST(BootScreen, StarsSpreadOverTheirPlaneRestartFarAwayAnywhereAndStreakTowardTheViewer) {
     std::srand(7);
-    const int x0 = std::rand() % 2000 - 1000, y0 = std::rand() % 2000 - 1000, z0 = std::rand() % 1000;
-    std::srand(7);
-    std::vector<Star> stars = makeStars(2);
-    EXPECT_EQ(std::make_tuple(stars[0].x, stars[0].y, stars[0].z, stars[0].previousZ),
-              std::make_tuple(float(x0), float(y0), float(z0), float(z0)));
-    stars = {{10.0f, 20.0f, 15.0f, 15.0f}, {100.0f, -50.0f, 415.0f, 430.0f}};
-    std::srand(11);
-    const int rx = std::rand() % 2000 - 1000, ry = std::rand() % 2000 - 1000;
-    std::srand(11);
+    std::vector<Star> stars = makeStars(20000);
+    const auto range = [&](float Star::*field) {
+        const auto [low, high] = std::minmax_element(stars.begin(), stars.end(),
+                                                     [&](const Star& a, const Star& b) { return a.*field < b.*field; });
+        return std::make_pair((*low).*field, (*high).*field);
+    };
+    const std::pair<float, float> plane(-1000.0f, 999.0f), far(1000.0f, 1000.0f);
+    EXPECT_EQ(std::make_tuple(range(&Star::x), range(&Star::y), range(&Star::z)),
+              std::make_tuple(plane, plane, std::make_pair(0.0f, 999.0f)));
+    EXPECT_TRUE(std::all_of(stars.begin(), stars.end(), [](const Star& s) { return s.previousZ == s.z; }));
+    for (Star& star : stars) star.z = star.previousZ = 15.0f;
     updateStars(stars, 15.0f);
-    EXPECT_EQ(std::make_tuple(stars[0].x, stars[0].y, stars[0].z, stars[0].previousZ),
-              std::make_tuple(float(rx), float(ry), 1000.0f, 1000.0f));
+    EXPECT_EQ(std::make_tuple(range(&Star::x), range(&Star::y), range(&Star::z), range(&Star::previousZ)),
+              std::make_tuple(plane, plane, far, far));
+    stars = {{10.0f, 20.0f, 15.0f, 15.0f}, {100.0f, -50.0f, 415.0f, 430.0f}};
+    updateStars(stars, 15.0f);
     EXPECT_EQ(std::make_pair(stars[1].z, stars[1].previousZ), std::make_pair(400.0f, 415.0f));
     sf::VertexArray lines(sf::Lines);
     buildStarLines(stars, sf::Color(255, 20, 147), {640.0f, 360.0f}, lines);

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <unordered_set>
 
 TEST(BotNameTable, HoldsDistinctPrintableNamesOfOneUnitACharacterFoundByTheirRowFromOne) {
     ASSERT_EQ(botNames.size(), 337u);
+    // Some rows by name, row 300 spelt as it stands, not as the idiom usually is.
+    EXPECT_EQ(std::make_tuple(botNames[114], botNames[299], botNames[336]),
+              std::make_tuple(L"勇者", L"感概多端", L"勇猛果敢"));
     std::unordered_set<std::wstring> seen;
     for (std::size_t n = 0; n < botNames.size(); ++n) {
         const std::wstring& name = botNames[n];

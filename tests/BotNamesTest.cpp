@@ -4,22 +4,31 @@
 
 #include <gtest/gtest.h>
 
-TEST(BotNames, PickDrawsOnceAmongFreeNamesFallsBackWhenAllAreCarriedAndRespawnHandsTheOldOneBack) {
-    ASSERT_TRUE(namesInUse.empty());
-    std::srand(61);
-    const int first = std::rand(), second = std::rand(), third = std::rand();
-    std::srand(61);
-    EXPECT_EQ(pickBotName(), botNames[static_cast<std::size_t>(first) % 337]);
-    EXPECT_TRUE(namesInUse.empty());  // picking is not registering
-    for (std::size_t i = 0; i < 10; ++i) registerBotName(botNames[i]);
-    EXPECT_EQ(pickBotName(), botNames[10 + static_cast<std::size_t>(second) % 327]);
-    EXPECT_EQ(std::rand(), third);
+#include <map>
+#include <set>
 
+TEST(BotNames, PickAmongFreeNamesFallBackWhenAllAreCarriedAndRespawnHandsTheOldOneBack) {
+    ASSERT_TRUE(namesInUse.empty());
+    // With every row carried but 11 and 200, the picks spread over those two and register nothing.
     for (const std::wstring& name : botNames) registerBotName(name);
-    std::srand(62);
-    const int draw = std::rand();
-    std::srand(62);
-    EXPECT_EQ(pickBotName(), L"Bot_" + std::to_wstring(draw % 1000));
+    namesInUse.erase(botNames[10]);
+    namesInUse.erase(botNames[199]);
+    std::map<std::wstring, int> picks;
+    std::srand(61);
+    for (int i = 0; i < 200; ++i) ++picks[pickBotName()];
+    EXPECT_EQ(std::make_pair(picks.size(), namesInUse.size()), std::make_pair(std::size_t{2}, std::size_t{335}));
+    EXPECT_TRUE(picks[botNames[10]] > 70 && picks[botNames[199]] > 70);
+    // With all carried, "Bot_" and 0 to 999 without leading zeros.
+    registerBotName(botNames[10]);
+    registerBotName(botNames[199]);
+    std::set<int> numbers;
+    for (int i = 0; i < 10000; ++i) {
+        const std::wstring name = pickBotName();
+        const int number = std::stoi(name.substr(4));
+        ASSERT_EQ(name, L"Bot_" + std::to_wstring(number));
+        numbers.insert(number);
+    }
+    EXPECT_EQ(std::make_tuple(numbers.size(), *numbers.begin(), *numbers.rbegin()), std::make_tuple(1000u, 0, 999));
     std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
     {
         // With every row taken but the bot's own, only that name is free again.

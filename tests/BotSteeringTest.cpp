@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 TEST(Steering, BotsSwerveFromTheFirstBodyPointInTheConeAndTurnBackBeyond3650) {
@@ -46,9 +47,14 @@ TEST(Steering, BotsSwerveFromTheFirstBodyPointInTheConeAndTurnBackBeyond3650) {
         EXPECT_EQ(std::make_pair(bot.targetHeading, bot.boosting), std::make_pair(c.target, c.boosts))
             << c.head.y << " " << c.mass << " " << c.distance << " " << c.angle;
     }
+    // The weave: sin(2t) x 0.3 rad off the way home, its whole 0.3 at t = pi / 4.
+    place(bot, {0.0f, 3650.5f}, 0.0f, 80.0f);
+    bot.thinkTimer = 0.0f;
+    bot.steerBot(bots, players, pellets, StepSeconds, Pi / 4.0f);
+    EXPECT_NEAR(bot.targetHeading, 0.3f - Pi / 2.0f, 1e-6f);
 }
 
-TEST(Steering, BotsHeadForTheNearestPelletOfTheSevenBySevenCellsTheFirstFoundWinningATie) {
+TEST(Steering, BotsDecideEvery18To21StepsToHeadForTheNearestPelletWithin800UnitsTheFirstFoundWinningATie) {
     std::vector<sf::Vector2f> pool(MaxSnakes * MaxPoints);
     const SegmentGrid bots(MaxSnakes * MaxPoints), players(MaxPoints);
     Snake bot{1, pool.data(), L"", sf::Color::White, false};
@@ -64,6 +70,29 @@ TEST(Steering, BotsHeadForTheNearestPelletOfTheSevenBySevenCellsTheFirstFoundWin
         bot.thinkTimer = 0.0f;
         bot.steerBot(bots, players, grid, StepSeconds, 0.0f);
         EXPECT_EQ(std::make_pair(bot.targetHeading, bot.boosting), std::make_pair(targets[n], false)) << n;
-        EXPECT_TRUE(bot.thinkTimer >= 0.3f && bot.thinkTimer < 0.35f);  // the next decision in 0.300 to 0.349 s
+    }
+    // A decision every 18 to 21 steps (0.300 to 0.349 s), the draws reaching both ends.
+    std::srand(12);
+    std::set<int> intervals;
+    bot.thinkTimer = 0.0f;
+    for (int step = 0, since = 0; step < 6000; ++step, ++since) {
+        const float before = bot.thinkTimer;
+        bot.steerBot(bots, players, grid, StepSeconds, 0.0f);
+        if (bot.thinkTimer > before) {
+            if (step > 0) intervals.insert(since);
+            since = 0;
+        }
+    }
+    EXPECT_EQ(intervals, (std::set<int>{18, 19, 20, 21}));
+    // From a cell's corner the cells searched reach past 800 units on the diagonal: food at 799.9 is sought, at
+    // 800.2 not.
+    for (const float side : {565.6f, 565.8f}) {
+        Pellet pellet{{0.5f + side, 0.5f + side}};
+        PelletGrid one(GridCells);
+        one[cellOf(pellet.position.x, pellet.position.y).index()].push_back(&pellet);
+        place(bot, {0.5f, 0.5f}, 0.3f, 80.0f);
+        bot.thinkTimer = 0.0f;
+        bot.steerBot(bots, players, one, StepSeconds, 0.0f);
+        EXPECT_EQ(bot.targetHeading, side < 565.7f ? Pi / 4.0f : 0.3f) << side;
     }
 }

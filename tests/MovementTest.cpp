@@ -25,8 +25,11 @@ TEST(Movement, TurnsTheShortWayByAFractionThatFallsWithMassRisesWithBoostAndNeve
         float expected;
     } cases[] = {{80.0f, 0.0f, 3.0f * Pi / 2.0f, false, -Pi / 2.0f * 0.22f},
                  {80.0f, 40.0f, 40.0f + 4.0f * TwoPi - 0.5f, false, 40.0f - 0.5f * 0.22f},
-                 {80.0f, 0.0f, 1.0f, true, 0.275f},      // 1.25 x 0.22 while boosting
-                 {2705.0f, 0.0f, 1.0f, false, 0.045f}};  // the floor rate
+                 {80.0f, 0.0f, 1.0f, true, 0.275f},  // 1.25 x 0.22 while boosting
+                 // 0.22 - (mass - 80) / 15000, at least 0.045 (the 0.18 cap on the share of mass lies below that)
+                 {60.0f, 0.0f, 1.0f, false, 0.2213333f},
+                 {2000.0f, 0.0f, 1.0f, false, 0.092f},
+                 {10000.0f, 0.0f, 1.0f, false, 0.045f}};
     for (const auto& c : cases) {
         place(bot, {0.0f, 0.0f}, c.heading, c.mass);
         bot.targetHeading = c.target;
@@ -80,8 +83,8 @@ TEST(Movement, ThePlayerSteersByMouseOrStickAndBoostsAbove120PayingForIt) {
     player.move(mouseAt(3.0f, 1.01f, true));
     EXPECT_FLOAT_EQ(player.targetHeading, std::atan2(1.01f, 3.0f));
     const float mouseHeading = player.targetHeading;
-    EXPECT_EQ(std::make_tuple(player.boosting, player.mass, player.radiusSquared),
-              std::make_tuple(true, 120.01f - 0.45f, radiusSquaredFor(120.01f - 0.45f)));
+    EXPECT_EQ(std::make_pair(player.boosting, player.mass), std::make_pair(true, 120.01f - 0.45f));
+    EXPECT_NEAR(player.radiusSquared, 282.1415f, 1e-3f);  // (119.56 / 150 + 16)^2
     PlayerInput pad;
     pad.useStick = pad.button1 = true;
     pad.mouseOffset = {0.0f, 500.0f};  // ignored while the stick rules; a stick at rest keeps the heading
@@ -92,4 +95,7 @@ TEST(Movement, ThePlayerSteersByMouseOrStickAndBoostsAbove120PayingForIt) {
     pad.button1 = false;
     player.move(pad);
     EXPECT_EQ(std::make_pair(player.targetHeading, player.boosting), std::make_pair(Pi, false));
+    pad.button0 = true;  // either button boosts
+    player.move(pad);
+    EXPECT_TRUE(player.boosting);
 }

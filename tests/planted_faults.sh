@@ -1,48 +1,72 @@
 #!/usr/bin/env bash
-# Plants the one-line faults of tests/planted_faults.txt, one at a time, in
-# a scratch copy of the tree and runs the fast tests (unit, gl, runner)
-# against each, then says how many they catch with the pinned digests and
-# without them: a fault that no test catches is a hole in the suite. Slow (a
-# rebuild per fault); run by hand.
+# Plants the one-line faults of tests/planted_faults.txt one at a time in a scratch copy built with the test preset
+# and runs the test each names: a fault counts as caught only when its own test fails. Otherwise the other fast tests
+# (unit, gl, runner) tell a fault only another test catches from one none does. Named tests that fail without a fault
+# make the list unusable. Fast tests rebuild only what they need, end-to-end scenarios everything. Slow; run by hand.
 # Usage: tests/planted_faults.sh [SCRATCH_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 scratch="${1:-$(mktemp -d)}"
+tree="$scratch/tree" build="$scratch/tree/build/test"
+fast='^(unit|gl|runner)$' digests='^runner_pinned_digests$'
 
-
-tree="$scratch/tree"
 mkdir -p "$tree"
 tar -C "$root" --exclude='./build*' --exclude=./.git --exclude=./dist -cf - . | tar -C "$tree" -xf -
-cmake -S "$tree" -B "$tree/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+(cd "$tree" && cmake --preset test -DNEONVINE_SANITIZER_BUILD= -DNEONVINE_VENDORED_BUILD= >/dev/null)
 source "$root/tests/e2e/xvfb.sh"
 start_xvfb 1280x720x24
 trap stop_xvfb EXIT
 
-build() { cmake --build "$tree/build" --parallel 2 --target unit_tests gl_tests runner_tests neonvine-sim >/dev/null 2>&1; }
-# passes [CTEST_ARGS...]: the fast tests, or those the arguments pick, all pass.
-passes() { (cd "$tree/build" && ctest -L '^(unit|gl|runner)$' --timeout 120 --stop-on-failure "$@" >/dev/null 2>&1); }
-digests=(-R '^runner_pinned_digests$') others=(-E '^runner_pinned_digests$')
+faults() { grep -v '^#' "$root/tests/planted_faults.txt"; }
+# count CTEST_ARGS...: how many tests the arguments pick.
+count() { (cd "$build" && ctest -N "$@" | sed -n 's/^Total Tests: //p'); }
+# fails CTEST_ARGS...: some test the arguments pick fails; sets FAILED to the names of those that did.
+fails() {
+  local log="$scratch/ctest.log"
+  ! (cd "$build" && ctest --timeout 900 "$@" </dev/null >"$log" 2>&1) || return 1
+  FAILED="$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) ([A-Za-z ]*)$/\1/p' "$log" | paste -sd' ' -)"
+}
+# build TEST_REGEX: what the named tests need, all of it unless they are fast tests.
+build() {
+  local targets=()
+  [ "$(count -R "$1")" != "$(count -R "$1" -L "$fast")" ] ||
+    targets=(--target unit_tests gl_tests runner_tests neonvine-sim)
+  cmake --build "$build" --parallel 2 "${targets[@]}" >"$scratch/build.log" 2>&1
+}
+names_digests() { grep -qE -- "$1" <<<runner_pinned_digests; }
 
-build && passes || { echo "the fast tests fail without any fault" >&2; exit 1; }
-total=0 caught=0 withoutDigests=0 broken=0
-while IFS='|' read -r file text replacement; do
+cmake --build "$build" --parallel 2 >/dev/null
+fails -L "$fast" && { echo "the fast tests fail without any fault: $FAILED" >&2; exit 1; }
+while read -r regex; do
+  [ "$(count -R "$regex")" -gt 0 ] || { echo "no test is named '$regex'" >&2; exit 1; }
+  ! fails -R "$regex" || { echo "'$regex' fails without any fault: $FAILED" >&2; exit 1; }
+done < <(faults | cut -d'|' -f4- | sort -u)
+
+total=0 named=0 namedWithout=0 other=0 otherWithout=0 broken=0
+while IFS='|' read -r file text replacement regex; do
   total=$((total + 1))
   cp "$tree/$file" "$scratch/original"
   uses="$(grep -cF -- "$text" "$tree/$file" || true)"
   [ "$uses" = 1 ] || { echo "fault $total: '$text' stands $uses times in $file" >&2; exit 1; }
   OLD="$text" NEW="$replacement" perl -pi -e 's/\Q$ENV{OLD}\E/$ENV{NEW}/' "$tree/$file"
-  fault="$file: $text -> $replacement"
+  fault="$file: $text -> ${replacement:-(nothing)}"
   # A fault that does not build is a mistake of the list, never a catch.
-  if ! build; then
+  if ! build "$regex"; then
     broken=$((broken + 1)) && echo "does not build: $fault"
-  elif ! passes "${others[@]}"; then
-    caught=$((caught + 1)) withoutDigests=$((withoutDigests + 1)) && echo "caught: $fault"
-  elif ! passes "${digests[@]}"; then
-    caught=$((caught + 1)) && echo "caught by the pinned digests alone: $fault"
+  elif [ "$(count -R "$regex" -E "$digests")" -gt 0 ] && fails -R "$regex" -E "$digests"; then
+    named=$((named + 1)) namedWithout=$((namedWithout + 1)) && echo "caught: $fault"
+  elif names_digests "$regex" && fails -R "$digests"; then
+    named=$((named + 1)) && echo "caught by the pinned digests it names: $fault"
+  elif fails -L "$fast" -E "$regex|$digests"; then
+    other=$((other + 1)) otherWithout=$((otherWithout + 1))
+    echo "caught only by another test ($FAILED), not by $regex: $fault"
+  elif ! names_digests "$regex" && fails -R "$digests"; then
+    other=$((other + 1)) && echo "caught only by the pinned digests, not by $regex: $fault"
   else
     echo "missed: $fault"
   fi
   cp "$scratch/original" "$tree/$file"
-done < <(grep -v '^#' "$root/tests/planted_faults.txt")
-echo "caught $caught of $total planted faults with every fast test, $withoutDigests without the pinned digests"
+done < <(faults)
+echo "with the pinned digests: $named of $total planted faults caught by the tests named for them, $other more only by another test"
+echo "without them: $namedWithout of $total caught by the tests named for them, $otherWithout more only by another test"
 [ "$broken" = 0 ] || { echo "$broken planted faults do not build: fix the list" >&2; exit 1; }

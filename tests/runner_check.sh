@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
 # Checks of the headless runner, registered with CTest.
-#   runner_check.sh digest SIM         a seed always gives the same world:
-#                                      the same digest twice, and the digests
-#                                      runner_digests.txt pins for the
-#                                      runner's platform; where it pins none,
-#                                      exits 77 (a skip) once the seed repeats
-#   runner_check.sh soak SIM ARGS...   a run with ARGS breaks no invariant
-#   runner_check.sh no-alloc SIM ARGS...  nor allocates in the steps it
-#                                      counts; a crowded run holds 40 live
-#                                      snakes of 500 points or more
+#   runner_check.sh digest SIM           a seed gives the same digest twice, and the one runner_digests.txt pins for
+#                                        the runner's platform; where it pins none, exits 77 (a skip)
+#   runner_check.sh soak SIM ARGS...     a run with ARGS breaks no invariant
+#   runner_check.sh no-alloc SIM ARGS... nor allocates in the steps it counts; a crowded run holds 40 live snakes of
+#                                        500 points or more
 set -euo pipefail
 
 mode="$1"
-sim="$2"
+read -ra sim <<<"${NEONVINE_EMULATOR:-}" && sim+=("$2")  # under the emulator named there, if any
 shift 2
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -25,16 +21,16 @@ field() { awk -v key="$1" '$1 == key { print $2 }'; }
 expect_digest() {
   local want="$1" got
   shift
-  got="$("$sim" "$@" | field digest)"
+  got="$("${sim[@]}" "$@" | field digest)"
   [ -n "$got" ] || fail "$* printed no digest"
   [ -z "$want" ] || [ "$got" = "$want" ] || fail "$* gave digest $got, not $want"
-  [ "$("$sim" "$@" --dump | field digest)" = "$got" ] || fail "$* gave another digest the second time"
+  [ "$("${sim[@]}" "$@" --dump | field digest)" = "$got" ] || fail "$* gave another digest the second time"
   echo "$* gave $got"
 }
 
 case "$mode" in
 digest)
-  platform="$("$sim" --seed 1 --steps 1 | field platform)"
+  platform="$("${sim[@]}" --seed 1 --steps 1 | field platform)"
   [ -n "$platform" ] || fail "the runner named no platform"
   read -r auto idle < <(awk -v p="$platform" '$1 == p { print $2, $3 }' "$(dirname "$0")/runner_digests.txt") || true
   expect_digest "${auto:-}" --seed 7 --steps 3000 --player auto
@@ -47,7 +43,7 @@ digest)
   exit 0
   ;;
 soak|no-alloc)
-  out="$("$sim" "$@")" || fail "runner exited with an error: $out"
+  out="$("${sim[@]}" "$@")" || fail "runner exited with an error: $out"
   echo "$out"
   [ "$(field violations <<<"$out")" = 0 ] || fail "invariant violations"
   [ "$mode" = soak ] || [ "$(field allocations <<<"$out")" = 0 ] ||

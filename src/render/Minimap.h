@@ -12,11 +12,20 @@
 // Centre of the map's disc, 130 pixels in from the bottom-right corner.
 sf::Vector2f minimapCenter(sf::Vector2u windowSize);
 
-// Where a world point lands on the map (90 pixels for the arena's 3800 units).
-sf::Vector2f minimapPoint(sf::Vector2f world, sf::Vector2f center);
+// One head on the map.
+struct MinimapDot {
+    sf::Vector2f position;
+    float radius;
+    sf::Color color;
+};
 
-// The arena as a dark disc with a dot for every living head: a larger cyan
-// dot for the player, red dots for the bots. Window pixels.
+// A dot for every living head, in snake order, on a map centred there
+// (90 pixels for the arena's 3800 units): a larger cyan one for the player,
+// red ones for the bots, whatever their own colours.
+void buildMinimapDots(std::vector<MinimapDot>& dots, const std::vector<std::unique_ptr<Snake>>& snakes,
+                      sf::Vector2f center);
+
+// The arena as a dark disc with the dots on it. Window pixels.
 class Minimap {
 public:
     Minimap();
@@ -24,6 +33,6 @@ public:
 
 private:
     sf::CircleShape disc;
-    sf::CircleShape playerDot;
-    sf::CircleShape botDot;
+    sf::CircleShape dotShape;
+    std::vector<MinimapDot> dots;
 };

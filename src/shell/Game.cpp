@@ -7,7 +7,7 @@
 #include <SFML/Window/Mouse.hpp>
 
 Game::Game() : decorationLayers(makeDecorationLayers()) {
-    window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
+    desktop.openWindow(window, false);
     setWindowIcon(window);
     loadGameFont(font);
     playScreen.build(font);
@@ -19,7 +19,7 @@ Game::Game() : decorationLayers(makeDecorationLayers()) {
 void Game::run() {
     BootScreen bootScreen;
     BootScreenDrawing bootScreenDrawing(font);  // its stars are the title's rand() draws
-    WindowDevices devices(window, gameClock);
+    WindowDevices devices(window, desktop, gameClock);
     sf::Clock frameClock;
     bool windowPending = true;
     while (window.isOpen()) {

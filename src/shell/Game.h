@@ -6,6 +6,7 @@
 #include "render/DecorationCanvas.h"
 #include "render/PlayScreen.h"
 #include "shell/BootScreen.h"
+#include "shell/Desktop.h"
 #include "shell/FrameLoop.h"
 #include "sim/World.h"
 
@@ -28,6 +29,7 @@ private:
 
     // First: its hexagons are the first rand() draws, before the world's.
     std::vector<DecorationLayer> decorationLayers;
+    Desktop desktop;  // outlives the window it places
     sf::RenderWindow window;
     sf::Font font;
     World world;

@@ -6,10 +6,11 @@
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Mouse.hpp>
 
-WindowDevices::WindowDevices(sf::RenderWindow& window, const sf::Clock& gameClock)
-    : window(window), gameClock(gameClock) {}
+WindowDevices::WindowDevices(sf::RenderWindow& window, Desktop& desktop, const sf::Clock& gameClock)
+    : window(window), desktop(desktop), gameClock(gameClock) {}
 
 bool WindowDevices::pollEvent(sf::Event& event) {
+    desktop.passMessages();
     return window.pollEvent(event);
 }
 
@@ -42,10 +43,7 @@ void WindowDevices::closeWindow() {
 }
 
 void WindowDevices::recreateWindow(const Controls& controls) {
-    if (controls.fullscreen)
-        window.create(sf::VideoMode::getDesktopMode(), WindowTitle, sf::Style::Fullscreen);
-    else
-        window.create(sf::VideoMode(1280, 720, 32), WindowTitle, sf::Style::Default);
+    desktop.openWindow(window, controls.fullscreen);
     setWindowIcon(window);
     window.setVerticalSyncEnabled(true);
     window.setMouseCursorVisible(controls.cursorVisible);

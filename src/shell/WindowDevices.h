@@ -1,16 +1,15 @@
 #pragma once
 
+#include "shell/Desktop.h"
 #include "shell/ShellDevices.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
 
-constexpr const char* WindowTitle = "Neonvine";
-
 // The real window, mouse, gamepad 0 and game clock behind the frame loop.
 class WindowDevices final : public ShellDevices {
 public:
-    WindowDevices(sf::RenderWindow& window, const sf::Clock& gameClock);
+    WindowDevices(sf::RenderWindow& window, Desktop& desktop, const sf::Clock& gameClock);
 
     bool pollEvent(sf::Event& event) override;
     sf::Vector2i mousePosition() override;
@@ -25,6 +24,7 @@ public:
 
 private:
     sf::RenderWindow& window;
+    Desktop& desktop;
     const sf::Clock& gameClock;
     bool cursorShown = true;  // as last set on the window
 };

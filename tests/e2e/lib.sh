@@ -3,18 +3,22 @@ set -euo pipefail
 GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
 WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
+# A game under an emulator (NEONVINE_EMULATOR: qemu for a cross build's) is some twenty times slower: so are the waits.
+read -ra EMULATOR <<<"${NEONVINE_EMULATOR:-}" && PATIENCE=$((${#EMULATOR[@]} ? 20 : 1))
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 # A scenario may set AT_EXIT to a command of its own cleaning.
-trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; stop_xvfb; ${AT_EXIT:-}; rm -rf "$WORK"' EXIT
+trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; ${AT_EXIT:-}; stop_xvfb; rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_game [screen]: a fresh X server and the game on it; sets WINDOW, and W and H to the screen's size. On a
-# screen of the windowed size the first window matches too, until the first frame replaces it by the fullscreen one.
-start_game() {
-  start_xvfb "${1:-1280x720x24}"
-  "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
-  read -r W H <<<"$(screen_size | tr x ' ')"
-  for _ in $(seq 200); do
+# start_game [screen]: a fresh X server and the game on it, as launch_game says, filling the screen.
+start_game() { start_xvfb "${1:-1280x720x24}" && launch_game "$(screen_size)"; }
+# launch_game SIZE: the game on the display at hand, until its window is SIZE (the first frame's fullscreen one); sets
+# WINDOW, and W and H to that size. Where the windowed size is SIZE, the first window matches too, until the first
+# frame replaces it.
+launch_game() {
+  "${EMULATOR[@]}" "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
+  read -r W H <<<"${1/x/ }"
+  for _ in $(seq $((200 * PATIENCE))); do
     current_window
     [ -n "$WINDOW" ] && [ "$(window_size)" = "${W}x$H" ] && break
     kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05 || fail "the game exited at start"
@@ -27,13 +31,19 @@ current_window() { WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | ta
 window_size() { xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
 screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p'; }
 # shot NAME: a screenshot of the whole screen into $WORK/NAME.png.
-shot() { SHOT="$WORK/$1.png" && import -window root -quality 10 "$SHOT"; }  # fast to write
+# Where GAME_SHOTS is set, of the game's newest window alone: for screens of more than the game's monitor.
+shot() {
+  local window=root
+  SHOT="$WORK/$1.png"
+  [ -z "${GAME_SHOTS:-}" ] || { current_window && window="$WINDOW"; }
+  timeout 10 import -window "$window" -quality 10 "$SHOT" || true  # fast to write; a window gone meanwhile: retried
+}
 
 # eventually NAME CHECK...: screenshots until CHECK holds, for some six seconds (TRIES times), as a busy machine may
 # be slow to show the next frame and a player that spawned beside a bot's body is gone for 2.5 s. CHECK may set WHY.
 eventually() {
   local name="$1" && shift && WHY="the check never held"
-  for _ in $(seq "${TRIES:-24}"); do
+  for _ in $(seq "${TRIES:-$((24 * PATIENCE))}"); do
     shot "$name"
     "$@" && return 0
     sleep 0.25
@@ -61,17 +71,17 @@ over() {
     END { exit n < 15 }'
 }
 
-PALETTE="00ffff 39ff14 ff00ff ffff32 ff1493 8a2be2 ff4500 00ff7f ffffff add8e6 f08080 90ee90 c0c0c0 daa520
-  483d8b ffdab9 008080 800000"
-# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are their
-# palette colour, CHOSEN, the swatches with the white ring (looked for away from the other row, which a chosen
-# neighbour's may reach), and the pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
+# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are solid discs
+# of a bright colour of their own (17 pixels down the middle of one colour, a channel of 128 or more), CHOSEN, the
+# swatches with the white ring (looked for away from the other row, which a chosen neighbour's may reach), and the
+# pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
 read_title() {
-  set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) -v p="$PALETTE" '
-    BEGIN { split(p, c) } $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580) }
-    ($2 == 550 || $2 == 615) && sprintf("%02x%02x%02x", $3, $4, $5) == c[k + 1] { shown++ }
+  set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) '
+    $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580); c = $3 " " $4 " " $5 }
+    ($2 - (k < 9 ? 550 : 615)) ^ 2 <= 64 { if (!(k in at)) at[k] = c; if (at[k] != c || $3 < 128 && $4 < 128 && $5 < 128) off[k] = 1 }
     $3 + $4 + $5 == 765 && ($2 < 525 || $2 > 640) { ring[k] = 1 }
-    END { printf "%d", shown; for (k = 0; k < 18; k++) if (k in ring) printf " %d", k }')
+    END { for (k in at) if (!(k in off) && !(at[k] in seen)) { seen[at[k]] = 1; shown++ }
+          printf "%d", shown; for (k = 0; k < 18; k++) if (k in ring) printf " %d", k }')
   SHOWN=$1 && shift && CHOSEN="${*:-none}"
   OUTLINE="$(pixels_where $((W / 2 - 320)) 120 640 130 'r < 60 && g > 90 && b > 90 && (g - b) ^ 2 < 900')"
   PROMPT="$(pixels_where $((W / 2 - 150)) 318 300 34 'r < 60 && g > 140 && g < 215 && b - g > 30')"
@@ -104,18 +114,19 @@ in_play() {
 close_like_wm() { current_window && "$WM_CLOSE" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
 # expect_clean_exit: the game ends by itself with status 0 and wrote nothing.
 expect_clean_exit() {
-  timeout 5 tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
+  timeout $((5 * PATIENCE)) tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
   set -- "$GAME_PID" && GAME_PID="" && wait "$1" || fail "exit status $?"
   [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
 }
 
-# read_scores: from the last screenshot sets SCORE_INK, where the score's cyan fill shows at the top left (a
-# digest; the inside of a glyph is its fill colour whatever lies under it), and RECORD_LEFT, where the
-# right-aligned gold high score begins (W when it shows nowhere): one more digit moves it left.
+# read_scores: from the last screenshot sets SCORE_INK and RECORD_INK, digests of where the score's cyan fill shows
+# at the top left and the high score's gold fill at the top right: the inside of a glyph is its fill colour whatever
+# lies under it, so they change with the numbers shown and only with them. NO_INK is the digest of no pixel at all.
+NO_INK=d41d8cd9
 read_scores() {
   SCORE_INK="$(region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 { print $1, $2 }' | md5sum | cut -c1-8)"
-  RECORD_LEFT="$(region $((W - 400)) 30 400 60 |
-    awk -v l="$W" '$3 == 255 && $4 == 215 && $5 == 0 && $1 < l { l = $1 } END { print l }')"
+  RECORD_INK="$(region $((W - 400)) 30 400 60 | awk '$3 == 255 && $4 == 215 && $5 == 0 { print $1, $2 }' | md5sum |
+    cut -c1-8)"
 }
 # way_to_centre LENGTH [SHYNESS]: "DX DY", that long, the way from the player's cyan dot on the minimap to the map's
 # centre, where the pellets lie thickest, bent away from the bots' red dots within 10 pixels as much as SHYNESS says

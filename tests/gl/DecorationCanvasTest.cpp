@@ -6,10 +6,12 @@
 
 #include <cstdlib>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 static sf::Image drawn(sf::Vector2u size, const sf::View& view, const std::function<void(sf::RenderTarget&)>& draw) {
     sf::RenderTexture target;
-    target.create(size.x, size.y);
+    if (!target.create(size.x, size.y)) throw std::runtime_error("no render target of " + std::to_string(size.x));
     target.setView(view);
     target.clear(sf::Color::Magenta);  // shows wherever the drawing leaves a pixel alone
     draw(target);

@@ -1,5 +1,6 @@
 #include "render/ArenaGrid.h"
 #include "render/GlowTexture.h"
+#include "render/PlayScreen.h"
 #include "render/RankingBoard.h"
 #include "render/SnakeTexts.h"
 #include "render/WorldPass.h"
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -26,13 +29,6 @@ int count(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
     return n;
 }
 
-// The rightmost column of a box in which some pixel passes the test, or -1.
-int rightmost(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
-    int x = box.left + box.width - 1;
-    while (x >= box.left && count(image, {x, box.top, 1, box.height}, test) == 0) --x;
-    return x < box.left ? -1 : x;
-}
-
 bool white(sf::Color c) {
     return c.r > 200 && c.g > 200 && c.b > 200;
 }
@@ -40,7 +36,7 @@ bool white(sf::Color c) {
 // Renders into a fresh texture cleared to `background` and reads it back.
 sf::Image render(sf::Vector2u size, sf::Color background, const std::function<void(sf::RenderTarget&)>& draw) {
     sf::RenderTexture target;
-    target.create(size.x, size.y);
+    if (!target.create(size.x, size.y)) throw std::runtime_error("no render target of " + std::to_string(size.x));
     target.clear(background);
     draw(target);
     target.display();
@@ -112,8 +108,47 @@ TEST_F(Drawing, RankingRowsSitWhereTheLayoutPutsThem) {
     EXPECT_GT(count(image, {1000, 135, 150, 30}, [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 60; }), 50);
     EXPECT_EQ(texts.rankText(*world.snakes[7], 2).getPosition(), sf::Vector2f(950.0f, 125.0f + 55.0f + 27.0f));
     EXPECT_GT(count(image, {945, 180, 200, 24}, [](sf::Color c) { return c.r > 200 && c.g < 80; }), 20);
-    EXPECT_NEAR(rightmost(image, {1100, 180, 155, 24}, white), 1240, 3);  // scores end 15 pixels inside the board
-    EXPECT_NEAR(rightmost(image, {1100, 207, 155, 24}, white), 1240, 3);
+    for (int y : {180, 207})  // scores end 15 pixels inside the board
+        EXPECT_EQ(std::make_pair(count(image, {1236, y, 5, 24}, white) > 0, count(image, {1244, y, 11, 24}, white)),
+                  std::make_pair(true, 0));
+    // All 40 snakes ranked, ten rows shown: the tenth from y = 423, nothing under it in the panel.
+    const PixelTest ink = [](sf::Color c) { return std::max({c.r, c.g, c.b}) > 100; };
+    EXPECT_GT(count(image, {945, 423, 300, 24}, ink), 20);
+    EXPECT_EQ(count(image, {945, 451, 300, 22}, ink), 0);
+}
+
+// The lines' fill shows whatever lies under it: the frame's pixels of each fill colour are those of the same
+// texts drawn alone.
+TEST_F(Drawing, TheScoreLineShowsThePlayersScoreAndTheHighScoreLineTheRunsBest) {
+    for (const auto& snake : world.snakes) snake->alive = false;
+    world.player().mass = 92.5f;  // score 12, the run's best 345
+    PlayScreen screen;
+    screen.build(font);
+    DecorationCanvas canvas;
+    const sf::Image frame = render({1280, 720}, sf::Color::Black, [&](sf::RenderTarget& target) {
+        screen.draw(target, world, {}, canvas, 0.0f, 345);
+    });
+    const sf::Image alone = render({1280, 720}, sf::Color::Black, [&](sf::RenderTarget& target) {
+        sf::Text line("SCORE: 12", font, 42);
+        line.setStyle(sf::Text::Bold);
+        line.setOutlineThickness(2.0f);
+        line.setFillColor(sf::Color::Cyan);
+        line.setPosition(30.0f, 30.0f);
+        target.draw(line);
+        line.setString("HIGH SCORE: 345");
+        line.setFillColor(sf::Color(255, 215, 0));
+        line.setPosition(1280.0f - line.getLocalBounds().width - 30.0f, 30.0f);
+        target.draw(line);
+    });
+    int filled = 0, differing = 0;
+    for (unsigned x = 0; x < 1280; ++x)
+        for (unsigned y = 0; y < 100; ++y)
+            for (const sf::Color fill : {sf::Color::Cyan, sf::Color(255, 215, 0)}) {
+                filled += alone.getPixel(x, y) == fill;
+                differing += (alone.getPixel(x, y) == fill) != (frame.getPixel(x, y) == fill);
+            }
+    EXPECT_GT(filled, 2000);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(Drawing, TheWorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: scripts/package builds it for this
-# release (lintian finds no error there); its name says the release; it holds
-# exactly the files below and depends on the libraries the game links; its
-# desktop entry and metadata validate. Installed with apt as a player would
-# (as root, where no neonvine is installed yet; otherwise unpacked into a
-# scratch root), the program its desktop entry names shows the title screen
-# in a window carrying the installed icon, and Escape quits cleanly; removed
-# again, it leaves none of its files.
+# The Debian package as a player gets it: scripts/package builds it for this release (lintian finds no error there);
+# its name says the release; it holds exactly the files below and depends on the libraries the game links; its desktop
+# entry and metadata validate. Installed with apt as a player would (as root, where no neonvine is installed yet;
+# otherwise unpacked into a scratch root), the program its desktop entry names shows the title screen in a window
+# carrying the installed icon, and Escape quits cleanly; removed again, it leaves none of its files.
+# NEONVINE_ARCH=arm64: the ARM package in the ARM root at /arm64, the game under NEONVINE_EMULATOR; without binfmt
+# the ARM root's apt cannot run, and the package and what it depends on are unpacked there, for good.
 source "$(dirname "$0")/../e2e/lib.sh"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 id=org.neonvine.Neonvine
+arch="${NEONVINE_ARCH:-$(dpkg --print-architecture)}"
+apt=("$root/scripts/apt-get") && target="" && cross=()
+[ "$arch" = "$(dpkg --print-architecture)" ] || { apt=("$root/scripts/arm64-root" apt-get) && target=/arm64 && cross=(--arch "$arch"); }
 
-"$root/scripts/package" "$WORK/dist" >"$WORK/package.log" 2>&1 || fail "scripts/package: $(tail -5 "$WORK/package.log")"
+"$root/scripts/package" "${cross[@]}" "$WORK/dist" >"$WORK/package.log" 2>&1 || fail "scripts/package: $(tail -5 "$WORK/package.log")"
 release="$(. /etc/os-release && echo "$VERSION_ID")"
-deb="$(ls "$WORK"/dist/neonvine_*+deb"${release}"_amd64.deb)" || fail "no package named for Debian $release"
+deb="$(ls "$WORK"/dist/neonvine_*+deb"${release}_$arch".deb)" || fail "no package named for Debian $release"
 
 expected="/usr/games/neonvine /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
   /usr/share/man/man6/neonvine.6.gz $(printf '/usr/share/doc/neonvine/%s ' LICENSE README.md changelog.gz copyright)
@@ -25,12 +27,11 @@ for want in libc6 'libsfml-graphics2\.[5-9]' 'libsfml-window2\.[5-9]' libfontcon
   grep -q "$want" <<<"$relations" || fail "$want is missing from: $relations"
 done
 
-purge() { "$root/scripts/apt-get" purge -y -qq neonvine >"$WORK/apt.log" 2>&1; }
-if [ "$(id -u)" = 0 ] && [ "$(dpkg-query -W -f='${db:Status-Status}' neonvine 2>/dev/null)" != installed ]; then
-  AT_EXIT=purge
-  "$root/scripts/apt-get" install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"
-  installed=""
-  how="installed with apt"
+purge() { "${apt[@]}" purge -y -qq neonvine >"$WORK/apt.log" 2>&1; }
+if [ "$(id -u)" = 0 ] && [ "$(dpkg-query --admindir="$target/var/lib/dpkg" -W -f='${db:Status-Status}' neonvine 2>/dev/null)" != installed ]; then
+  "${apt[@]}" install -y -qq "$deb" >"$WORK/apt.log" 2>&1 || fail "apt-get install: $(tail -5 "$WORK/apt.log")"
+  installed="$target" && how="installed with apt${target:+ in the $arch root}" && AT_EXIT=purge
+  [ -z "$target" ] || chroot "$target" /bin/true 2>/dev/null || { AT_EXIT="" && how="unpacked in the $arch root (no binfmt)"; }
 else
   dpkg -x "$deb" "$WORK/root"
   installed="$WORK/root"
@@ -51,7 +52,7 @@ GAME="$installed$program"
 title_shown() { read_title && [ "$SHOWN" -eq 18 ] && [ "$OUTLINE" -gt 500 ]; }  # swatches and the cyan title
 
 start_game 1280x720x24
-eventually title title_shown
+eventually title title_shown && current_window  # the one its first frame left, however slow
 # The window's icon is the installed 128-pixel one, pixel for pixel (ARGB).
 xprop -id "$WINDOW" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/.*= //; s/, /\n/g' >"$WORK/window-icon"
 { echo 128; echo 128; convert "$installed/usr/share/icons/hicolor/128x128/apps/$id.png" -depth 8 rgba:- |
@@ -60,10 +61,10 @@ cmp -s "$WORK/window-icon" "$WORK/installed-icon" || fail "the window's icon is 
 xdotool key Escape
 expect_clean_exit
 
-if [ -z "$installed" ]; then
+if [ -n "${AT_EXIT:-}" ]; then
   AT_EXIT=""
   purge || fail "apt-get purge: $(tail -5 "$WORK/apt.log")"
-  left="$(for f in $expected; do [ ! -e "$f" ] || echo "$f"; done)"
+  left="$(for f in $expected; do [ ! -e "$target$f" ] || echo "$f"; done)"
   [ -z "$left" ] || fail "removing the package left: $left"
 fi
 echo "package: ok, $how ($(basename "$deb"), $(stat -c %s "$deb") bytes, $(wc -l <<<"$files") files)"
