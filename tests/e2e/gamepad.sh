@@ -1,5 +1,5 @@
-# The gamepad scenario's steps, after lib.sh: the game started with the fake pad preloaded (tests/gamepad/), the pad
-# driven through its FIFO, and what the screen and the pointer tell of steering, boost and the cursor.
+# The gamepad scenario's steps, after lib.sh: the game with the fake pad (tests/gamepad/) preloaded and driven through
+# its FIFO, and what the screen and the pointer tell of steering, boost and the cursor.
 PAD_LIBRARY="${NEONVINE_FAKE_GAMEPAD:?NEONVINE_FAKE_GAMEPAD must name the fake gamepad library}"
 CURSOR_SHOWN="${NEONVINE_CURSOR_SHOWN:?NEONVINE_CURSOR_SHOWN must name the cursor_shown tool}"
 
@@ -12,8 +12,8 @@ start_game_with_pad() {
   chmod +x "$WORK/game-with-pad" && GAME="$WORK/game-with-pad" && start_game "$1"
 }
 pad() { printf '%s\n' "$@" >&7; }
-# frames N: back once the game has read the pad through N more times, at least once a frame: what was sent before
-# is then in what the screen shows. Time, which a busy machine stretches, bounds it only far off.
+# frames N: back once the game has read the pad through N more times (once a frame or more), so that what was sent
+# before shows. Time, which a busy machine stretches, bounds it only far off.
 frames() {
   local until=$(($(read_through) + $1))
   for _ in $(seq 600); do [ "$(read_through)" -ge "$until" ] && return 0; sleep 0.05; done
@@ -25,8 +25,8 @@ stick() { pad "axis 0 $(($1 * 32767 / 100))" "axis 1 $(($2 * 32767 / 100))"; }
 hat() { pad "axis 2 $(($1 * 32767 / 100))" "axis 3 $(($2 * 32767 / 100))"; }
 press() { pad "button $1 1"; }
 release() { pad "button $1 0"; }
-# rest: the stick back to (9, -9), the d-pad to the middle, until the game has seen it. It reads the pad once a
-# frame: a push and its release read in the same frame never happened for it.
+# rest: the stick back to (9, -9), the d-pad to the middle, until the game has seen it (a push and its release read
+# in one frame never happened for it).
 rest() { stick 9 -9 && hat 0 0 && frames 3; }
 # push stick|hat X Y NAME CHECK...: pushed that far until CHECK holds (see eventually), then back at rest.
 push() { "$1" "$2" "$3" && shift 3 && eventually "$@" && rest; }
@@ -40,8 +40,7 @@ cursor() {
   local now=hidden && "$CURSOR_SHOWN" && now=shown
   WHY="the cursor is $now" && [ "$now" = "$1" ]
 }
-# heading right|left|up|down: the player's eyes lie that way from the screen's centre, which the camera brings
-# after the head some way behind it.
+# heading right|left|up|down: the player's eyes lie that way from the screen's centre, the camera trailing the head.
 heading() {
   local way && way="$(region $((W / 2 - 200)) $((H / 2 - 200)) 400 400 | awk -v cx=$((W / 2)) -v cy=$((H / 2)) '
     $3 == 255 && $4 == 255 && $5 == 255 { x += $1 - cx; y += $2 - cy; n++ }
@@ -50,8 +49,8 @@ heading() {
           else if (y * y > 4 * x * x && y * y > 900) print (y > 0 ? "down" : "up"); else print "unclear" }')"
   WHY="the eyes lie $way, not $1" && [ "$way" = "$1" ]
 }
-# boosting: the magenta player's body shows boost: each channel raised by 60, its discs run from (255, 60, 255) or
-# (225, 60, 225) at the centre to a third of that at the rim. Glows added to the backdrop are not so exact.
+# boosting: the magenta player's body shows boost, each channel raised by 60: its discs run from (255, 60, 255) or
+# (225, 60, 225) at the centre to a third of that at the rim, more exactly than glows on the backdrop.
 boosting() {
   WHY="no boost" && [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 \
     'r == b && r > 70 && ((g * 255 - 60 * r) ^ 2 <= 65025 || (g * 225 - 60 * r) ^ 2 <= 50625)')" -ge 2000 ]
@@ -60,10 +59,9 @@ boosting() {
 score_end() { region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 && $1 > e { e = $1 } END { print e + 0 }'; }
 
 # boost_with BUTTON: the stick seeks food where the map shows it thickest and bots fewest, and at every look the
-# button is held for the frames of one screenshot, until that shows boost: so from the first look at which the mass
-# is over 120 on, without wasting it in boosts between looks. Not bound by time but by the player's lives (LIVES, for
-# every call together) and by a score of three digits shown with no boost three looks running (a bot's body may hide
-# the player's). ONE_DIGIT_END: score_end for a score of one digit.
+# button is held for one screenshot, so that the first look with the mass over 120 shows boost, none wasted between
+# looks. Bound by the player's lives (LIVES, for every call together) and by three looks running with a score of
+# three digits and no boost (a bot's body may hide the player's), not by time. ONE_DIGIT_END: a one-digit score_end.
 LIVES=20
 boost_with() {
   local way alive=1 heavy=0

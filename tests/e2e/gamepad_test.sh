@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# A player with a gamepad, fullscreen at 1600 x 900. On the title the stick and the d-pad move the chosen colour
-# one step a push, and the buttons hide the cursor but start play only with a name. In play the stick steers beyond
-# its dead zone, a mouse move of more than 5 pixels takes control back and shows the cursor, the pad taking over
-# hides it, the pad unplugged and plugged back leaves the game going, and buttons 0 and 1 boost a snake heavy
-# enough. The console stays silent.
+# A player with a gamepad, fullscreen at 1600 x 900: the stick and the d-pad pick a colour a step a push; the
+# buttons hide the cursor, starting play only with a name; the stick steers beyond its dead zone; the mouse moved
+# more than 5 pixels takes back control and shows the cursor; unplugged and plugged back, the pad steers again;
+# buttons 0 and 1 boost a heavy snake. The console stays silent.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/gamepad.sh"
 

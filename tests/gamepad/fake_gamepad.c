@@ -1,13 +1,8 @@
-// A gamepad for the end-to-end scenarios, preloaded into the game
-// (LD_PRELOAD): it answers the udev calls through which the window library
-// finds joysticks and hears of plugging, stands in for the pad's device node
-// (open, read, ioctl, close) and plays its js_event records. The test drives
-// it through the FIFO "commands" in the folder FAKE_GAMEPAD names, one
-// command a line: "axis N VALUE" (-32767 .. 32767), "button N 0|1",
-// "unplug", "plug". The file "frames" there counts the times the library has
-// read the pad through, at least once a frame, so that the test can wait on
-// the game's frames rather than on time. The pad starts plugged in and at
-// rest. Single-threaded, as the game is.
+// A gamepad preloaded into the game (LD_PRELOAD): it answers the udev calls by which the window library finds
+// joysticks and hears of plugging, and stands in for the device node with its js_event records and ioctls. The test
+// writes commands, a line each, to the FIFO "commands" in the folder FAKE_GAMEPAD names: "axis N VALUE" (-32767 ..
+// 32767), "button N 0|1", "unplug", "plug". The file "frames" there counts the library's reads through the pad, at
+// least one a frame, so that the test can wait on frames rather than time. Starts plugged in, at rest.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -177,8 +172,7 @@ int ioctl(int fd, unsigned long request, ...) {
     return 0;
 }
 
-// udev: one context, monitor and enumeration, and the pad's device, listed
-// while plugged in. The window library asks nothing else of them.
+// udev: one context, monitor and enumeration, and the pad's device, listed while plugged in.
 struct udev_device {
     const char* action;
 };
