@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace {
 
 // The shell and the title screen's choice, driven one event at a time.
@@ -24,14 +27,7 @@ constexpr GameState Boot = GameState::Boot, Playing = GameState::Playing;
 TEST(Controls, EventsMoveTheShellOnlyAlongItsTransitions) {
     // The event (and whether the pointer is on a swatch), what it asks of the game, then the state, colour, window
     // mode and cursor it leaves.
-    const struct {
-        sf::Event event;
-        bool onSwatch;
-        const char* asks;
-        GameState state;
-        int color;
-        bool fullscreen, cursor;
-    } script[] = {
+    const std::tuple<sf::Event, bool, std::string, GameState, int, bool, bool> script[] = {
         {keyPress(K::Left), false, "", Boot, 17, true, true},  // the palette wraps
         {keyPress(K::Right), false, "", Boot, 0, true, true},
         {keyPress(K::Down), false, "", Boot, 9, true, true},  // the other row of nine
@@ -55,15 +51,14 @@ TEST(Controls, EventsMoveTheShellOnlyAlongItsTransitions) {
     };
     Shell shell;
     int row = 0;
-    for (const auto& s : script) {
+    for (const auto& [event, onSwatch, asks, state, color, fullscreen, cursor] : script) {
         SCOPED_TRACE(row++);
-        const EventRequests requests = shell.send(s.event, s.onSwatch);
-        const std::string asks = s.asks;
+        const EventRequests requests = shell.send(event, onSwatch);
         EXPECT_EQ(std::make_tuple(requests.close, requests.startPlay, requests.recreateWindow),
                   std::make_tuple(asks == "close", asks == "start", asks == "window"));
         EXPECT_EQ(std::make_tuple(shell.controls.state, shell.colorIndex, shell.controls.fullscreen,
                                   shell.controls.cursorVisible),
-                  std::make_tuple(s.state, s.color, s.fullscreen, s.cursor));
+                  std::make_tuple(state, color, fullscreen, cursor));
     }
 }
 

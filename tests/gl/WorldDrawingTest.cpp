@@ -1,22 +1,14 @@
-#include "render/ArenaGrid.h"
-#include "render/DecorationCanvas.h"
 #include "render/GlowTexture.h"
-#include "render/PlayScreen.h"
-#include "render/RankingBoard.h"
-#include "render/SnakeTexts.h"
-#include "render/WorldPass.h"
+#include "render/PlayScreen.h"  // and every part of the frame it draws
 #include "render/WorldView.h"
 #include "shell/GameFont.h"
-#include "sim/World.h"
 
 #include "../TestWorld.h"
 
 #include <gtest/gtest.h>
 #include <SFML/Graphics/CircleShape.hpp>
-#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -32,9 +24,7 @@ int count(const sf::Image& image, sf::IntRect box, const PixelTest& test) {
     return n;
 }
 
-bool white(sf::Color c) {
-    return c.r > 200 && c.g > 200 && c.b > 200;
-}
+const PixelTest white = [](sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; };
 
 using Draw = std::function<void(sf::RenderTarget&)>;
 
@@ -189,35 +179,32 @@ TEST(DecorationCanvas, LooksLikeTheHexagonsDrawnOneByOneOntoTheScreen) {
     std::srand(42);
     const std::vector<DecorationLayer> layers = makeDecorationLayers();
     DecorationCanvas canvas;
-    const struct {
-        sf::Vector2u size;
-        sf::Vector2f centre;
-        float zoom;
-    } scenes[] = {{{1280, 720}, {400.0f, 0.0f}, 0.0f},       {{1920, 1080}, {1000.0f, 0.0f}, 0.0f},
-                  {{3840, 2160}, {2400.0f, 0.0f}, 0.0f},     {{1280, 720}, {-1500.0f, 900.0f}, 1.0f},
-                  {{1920, 1080}, {2600.0f, -1250.0f}, 0.8f}, {{3840, 2160}, {300.0f, 3100.0f}, 0.55f}};
-    for (const auto& scene : scenes) {
-        const sf::View view = scene.zoom > 0.0f ? worldView(scene.centre, scene.zoom, scene.size)
-                                                : sf::View(sf::FloatRect({}, sf::Vector2f(scene.size)));
+    const std::tuple<sf::Vector2u, sf::Vector2f, float> scenes[] = {
+        {{1280, 720}, {400.0f, 0.0f}, 0.0f},       {{1920, 1080}, {1000.0f, 0.0f}, 0.0f},
+        {{3840, 2160}, {2400.0f, 0.0f}, 0.0f},     {{1280, 720}, {-1500.0f, 900.0f}, 1.0f},
+        {{1920, 1080}, {2600.0f, -1250.0f}, 0.8f}, {{3840, 2160}, {300.0f, 3100.0f}, 0.55f}};
+    for (const auto& [size, centre, zoom] : scenes) {
+        const sf::View view =
+            zoom > 0.0f ? worldView(centre, zoom, size) : sf::View(sf::FloatRect({}, sf::Vector2f(size)));
         // Magenta shows wherever a drawing leaves a pixel alone.
-        const sf::Image expected = render(scene.size, &view, sf::Color::Magenta, [&](sf::RenderTarget& target) {
+        const sf::Image expected = render(size, &view, sf::Color::Magenta, [&](sf::RenderTarget& target) {
             target.clear(sf::Color(2, 4, 10));
             for (const DecorationLayer& layer : layers) {
-                const sf::Transform shift = sf::Transform().translate(-scene.centre * layer.parallax);
+                const sf::Transform shift = sf::Transform().translate(-centre * layer.parallax);
                 target.draw(layer.vertices, sf::RenderStates(sf::BlendAdd, shift, nullptr, nullptr));
             }
         });
-        const sf::Image out = render(scene.size, &view, sf::Color::Magenta, [&](sf::RenderTarget& target) {
-            canvas.clearWithLayers(target, sf::Color(2, 4, 10), layers, scene.centre);
+        const sf::Image out = render(size, &view, sf::Color::Magenta, [&](sf::RenderTarget& target) {
+            canvas.clearWithLayers(target, sf::Color(2, 4, 10), layers, centre);
         });
-        const double channels = 4.0 * scene.size.x * scene.size.y;
+        const double channels = 4.0 * size.x * size.y;
         std::size_t sum = 0, strays = 0;
         for (std::size_t i = 0; i < channels; ++i) {
             const int difference = std::abs(expected.getPixelsPtr()[i] - out.getPixelsPtr()[i]);
             sum += difference;
             strays += difference > 3;
         }
-        EXPECT_LT(static_cast<double>(sum), 0.3 * 0.75 * channels) << scene.size.x;  // a mean over r, g and b
-        EXPECT_LE(strays, channels / 40000) << scene.size.x;
+        EXPECT_LT(static_cast<double>(sum), 0.3 * 0.75 * channels) << size.x;  // a mean over r, g and b
+        EXPECT_LE(strays, channels / 40000) << size.x;
     }
 }
