@@ -88,8 +88,7 @@ TEST(Pellets, EatenBelowTheEatRadiusPulledBelowFourRadiiAndListedWhereTheyWere) 
     const std::vector<Pellet*> left = {&world->pellets[899], &world->pellets[896], &world->pellets[895]};
     EXPECT_EQ(world->pelletGrid[cellOf(head.x, head.y).index()], left);
     EXPECT_EQ(left[0]->position, head + offsets[0]);
-    EXPECT_NEAR(std::hypot(left[1]->position.x - head.x, left[1]->position.y - head.y), std::sqrt(720.0f) - 8.5f,
-                1e-3f);
+    EXPECT_NEAR(distance(left[1]->position, head), std::sqrt(720.0f) - 8.5f, 1e-3f);
     EXPECT_NEAR(left[2]->position.y, head.y - 79.9f + 8.5f, 1e-3f);
 }
 

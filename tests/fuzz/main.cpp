@@ -13,8 +13,8 @@
 
 namespace {
 
-// Whatever a person and the machine can throw at the shell, drawn from a
-// generator of its own, so the world's rand() draws stay those of the seed.
+// Whatever a person and the machine can throw at the shell, drawn from a generator of its own, so the world's rand()
+// draws stay those of the seed.
 class RandomInput {
 public:
     explicit RandomInput(unsigned seed)

@@ -61,8 +61,8 @@ TEST(GlowTexture, FadesFromABrightCoreToATransparentEdge) {
     EXPECT_GE(image.getPixel(64, 64).a, 240);
 }
 
-// The rim is the library's circle shape without its transparent inside: the
-// same pixels, close up and far off, on every side of the arena.
+// The rim is the library's circle shape without its transparent inside: the same pixels, close up and far off, on
+// every side of the arena.
 TEST(ArenaGrid, TheRimCoversThePixelsOfAFifteenUnitOutlinedCircleShape) {
     ArenaGrid grid;
     grid.build();
@@ -143,8 +143,7 @@ TEST_F(Drawing, TheScoreLineShowsThePlayersScoreAndTheHighScoreLineTheRunsBest) 
 }
 
 TEST_F(Drawing, TheWorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {
-    // Only the player, a one-point snake at the origin heading right, over a
-    // pellet and under a spark.
+    // Only the player, a one-point snake at the origin heading right, over a pellet and under a spark.
     quieten(world);
     Snake& player = world.player();
     place(player, {0.0f, 0.0f}, 0.0f, 80.0f, 1);
@@ -171,10 +170,9 @@ TEST_F(Drawing, TheWorldPassLayersPelletsShadowsBodiesSparksThenEyesAndLabels) {
     EXPECT_EQ(count(image, {150, 250, 100, 100}, white), 0);
 }
 
-// Against each hexagon's six triangles added straight onto the screen, for
-// the title (zoom 0: default view) and play at three sizes. The rasterizer
-// now and then covers a pixel twice where two triangles meet, on the screen
-// as on the canvas: one pixel in 10,000 may stray further than 3 levels.
+// Against each hexagon's six triangles added straight onto the screen, for the title (zoom 0: default view) and play
+// at three sizes. The rasterizer now and then covers a pixel twice where two triangles meet, on the screen as on the
+// canvas: one pixel in 10,000 may stray further than 3 levels.
 TEST(DecorationCanvas, LooksLikeTheHexagonsDrawnOneByOneOntoTheScreen) {
     std::srand(42);
     const std::vector<DecorationLayer> layers = makeDecorationLayers();
