@@ -39,8 +39,7 @@ TEST(BotNames, PickAmongFreeNamesFallBackWhenAllAreCarriedAndRespawnHandsTheOldO
     EXPECT_EQ(std::make_pair(picks.size(), namesInUse.size()), std::make_pair(std::size_t{2}, std::size_t{335}));
     EXPECT_TRUE(picks[botNames[10]] > 70 && picks[botNames[199]] > 70);
     // With all carried, "Bot_" and 0 to 999 without leading zeros.
-    registerBotName(botNames[10]);
-    registerBotName(botNames[199]);
+    for (const std::wstring& name : botNames) registerBotName(name);
     std::set<int> numbers;
     for (int i = 0; i < 10000; ++i) {
         const std::wstring name = pickBotName();
