@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
+#include <tuple>
 
 TEST(Arena, IndicesTruncateTowardZeroFoldTurnsAndLandOneLowForSomeDegrees) {
     const std::pair<float, int> radians[] = {{0.0f, 0},      {-0.0001f, 0},      {-0.01f, 3595}, {20.0f, 659},
@@ -24,14 +24,12 @@ TEST(Arena, IndicesTruncateTowardZeroFoldTurnsAndLandOneLowForSomeDegrees) {
 }
 
 TEST(Arena, CellOfTruncatesThenClamps) {
-    const struct {
-        float x, y;
-        int column, row;
-    } cases[] = {{-3800.0f, -3800.0f, 0, 0}, {3799.9f, 0.0f, 49, 25},  {5000.0f, -5000.0f, 49, 0},
-                 {-3648.0f, 0.0f, 1, 25},    {-3648.01f, 0.0f, 0, 25}, {1e30f, NAN, 49, 0}};
-    for (const auto& c : cases) {
-        const Cell cell = cellOf(c.x, c.y);
-        EXPECT_EQ(std::make_pair(cell.column, cell.row), std::make_pair(c.column, c.row)) << c.x << " " << c.y;
+    const std::tuple<float, float, int, int> cases[] = {{-3800.0f, -3800.0f, 0, 0}, {3799.9f, 0.0f, 49, 25},
+                                                        {5000.0f, -5000.0f, 49, 0}, {-3648.0f, 0.0f, 1, 25},
+                                                        {-3648.01f, 0.0f, 0, 25},   {1e30f, NAN, 49, 0}};
+    for (const auto& [x, y, column, row] : cases) {
+        const Cell cell = cellOf(x, y);
+        EXPECT_EQ(std::make_pair(cell.column, cell.row), std::make_pair(column, row)) << x << " " << y;
     }
     EXPECT_EQ(cellOf(3799.9f, 0.0f).index(), 25 * 50 + 49);
 }

@@ -1,11 +1,11 @@
 #include "render/ArenaGrid.h"
 #include "render/Backdrop.h"
 
+#include "TestWorld.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 TEST(Backdrop, LayersOfHexagonsScatteredWideEachFadingToNothingAtItsRim) {
     std::srand(1234);
@@ -20,11 +20,11 @@ TEST(Backdrop, LayersOfHexagonsScatteredWideEachFadingToNothingAtItsRim) {
         for (std::size_t t = 0; t < v.getVertexCount(); t += 3) {
             const sf::Vector2f c = v[t - t % 18].position, a = v[t + 1].position, b = v[t + 2].position;
             if (t % 18 == 0) centres.insert(centres.end(), {c.x, c.y});
-            if (t % 18 == 0) radii.push_back(std::hypot(a.x - c.x, a.y - c.y));
+            if (t % 18 == 0) radii.push_back(distance(a, c));
             EXPECT_EQ(std::make_tuple(v[t].position, v[t].color, v[t + 1].color, v[t + 2].color),
                       std::make_tuple(c, v[0].color, rim, rim));
-            EXPECT_NEAR(std::hypot(a.x - c.x, a.y - c.y), radii.back(), 0.01f);
-            EXPECT_NEAR(std::hypot(a.x - b.x, a.y - b.y), radii.back(), 0.01f);
+            EXPECT_NEAR(distance(a, c), radii.back(), 0.01f);
+            EXPECT_NEAR(distance(a, b), radii.back(), 0.01f);
         }
     }
     // Centres over -9000 to 8999, radii of 500 to 2299, both spread wide.
@@ -44,5 +44,5 @@ TEST(ArenaGrid, FortyLinesEveryFourHundredUnitsClippedToTheArenaCircle) {
                                                          {20, {200.0f, -std::sqrt(14400000.0f)}},
                                                          {42, {-std::sqrt(2880000.0f), -3400.0f}},
                                                          {79, {0.0f, 3800.0f}}};
-    for (const auto& end : ends) EXPECT_EQ(lines[end.first].position, end.second) << end.first;
+    for (const auto& [i, end] : ends) EXPECT_EQ(lines[i].position, end) << i;
 }

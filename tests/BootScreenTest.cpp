@@ -1,55 +1,33 @@
 #include "render/BootScreenDrawing.h"
 #include "shell/BootScreen.h"
 
+#include "InputEvents.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-
-namespace {
-
-BootInput pointerAt(float x, float y, bool held = false) {
-    BootInput input;
-    input.windowSize = {1280, 720};
-    input.mouse = {x, y};
-    input.leftButton = held;
-    return input;
-}
-
-GamepadReading pad(float x, float y, float povX = 0.0f, float povY = 0.0f) {
-    GamepadReading reading;
-    reading.connected = true;
-    reading.x = x;
-    reading.y = y;
-    reading.povX = povX;
-    reading.povY = povY;
-    return reading;
-}
-
-}  // namespace
+#include <tuple>
 
 TEST(BootScreen, SwatchesLieInTwoRowsOfNineGrowUnderThePointerAndTheHeldButtonChooses) {
+    const auto pointerAt = [](float x, bool held = false) { return BootInput{{1280, 720}, {x, 550.0f}, held, {}}; };
     std::vector<sf::CircleShape> swatches(18, sf::CircleShape(22.0f, 32));
     int colorIndex = 7;
-    updateSwatches(swatches, colorIndex, pointerAt(640.0f, 550.0f), 0.0f);  // over swatch 4
+    updateSwatches(swatches, colorIndex, pointerAt(640.0f), 0.0f);  // over swatch 4
     const std::pair<int, sf::Vector2f> places[] = {{0, {340, 550}}, {8, {940, 550}}, {9, {340, 615}}, {13, {640, 615}}};
-    for (const auto& p : places) EXPECT_EQ(swatches[p.first].getPosition(), p.second) << p.first;
-    EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
-    EXPECT_EQ(
-        std::make_tuple(swatches[7].getScale().x, swatches[7].getOutlineThickness(), swatches[7].getOutlineColor()),
-        std::make_tuple(1.3f, 4.0f, sf::Color::White));  // the chosen one pulses in a white ring
+    for (const auto& [i, place] : places) EXPECT_EQ(swatches[i].getPosition(), place) << i;
     // Swatch 4's grown bounds reach x = 665.3: at 664 only the scale keeps it hovered.
-    updateSwatches(swatches, colorIndex, pointerAt(664.0f, 550.0f), 0.0f);
+    updateSwatches(swatches, colorIndex, pointerAt(664.0f), 0.0f);
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.15f, 1.15f));
-    updateSwatches(swatches, colorIndex, pointerAt(700.0f, 550.0f), 0.0f);
+    updateSwatches(swatches, colorIndex, pointerAt(700.0f), 0.0f);
     EXPECT_EQ(swatches[4].getScale(), sf::Vector2f(1.0f, 1.0f));
-    // A click on 2 is seen by the later swatches of the same update: 7 loses
-    // its ring at once, 2 gains it from the next update on.
-    updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f, true), 0.0f);
-    EXPECT_EQ(colorIndex, 2);
-    EXPECT_EQ(std::make_pair(swatches[7].getOutlineThickness(), swatches[2].getOutlineThickness()),
-              std::make_pair(0.0f, 0.0f));
-    updateSwatches(swatches, colorIndex, pointerAt(490.0f, 550.0f), 0.15707964f);
+    // A click on 2 is seen by the later swatches of the same update: 7 loses its white ring at once, 2 gains it from
+    // the next update on, and pulses.
+    EXPECT_EQ(swatches[7].getOutlineThickness(), 4.0f);
+    updateSwatches(swatches, colorIndex, pointerAt(490.0f, true), 0.0f);
+    EXPECT_EQ(std::make_tuple(colorIndex, swatches[7].getOutlineThickness(), swatches[2].getOutlineThickness()),
+              std::make_tuple(2, 0.0f, 0.0f));
+    updateSwatches(swatches, colorIndex, pointerAt(490.0f), 0.15707964f);
     EXPECT_EQ(swatches[2].getOutlineThickness(), 4.0f);
     EXPECT_FLOAT_EQ(swatches[2].getScale().x, 1.4f);
 }
@@ -57,29 +35,24 @@ TEST(BootScreen, SwatchesLieInTwoRowsOfNineGrowUnderThePointerAndTheHeldButtonCh
 TEST(BootScreen, OnePadPushStepsTheColourOnceUntilEveryAxisRestsInsideTen) {
     int colorIndex = 17;
     bool latched = false;
-    const struct {
-        GamepadReading reading;
-        int index;
-        bool latched;
-    } frames[] = {{pad(50.0f, 0.0f), 17, false},
-                  {pad(51.0f, 0.0f), 0, true},  // wraps past the last
-                  {pad(9.0f, -9.0f, 0.0f, 10.0f), 0, true},
-                  {pad(9.0f, -9.0f, -9.9f, 9.9f), 0, false},
-                  {pad(0.0f, 0.0f, -100.0f, 0.0f), 17, true}};
-    for (const auto& f : frames) {
-        for (int frame = 0; frame < 3; ++frame) chooseColorWithGamepad(f.reading, colorIndex, latched);
-        EXPECT_EQ(std::make_pair(colorIndex, latched), std::make_pair(f.index, f.latched)) << f.reading.x;
+    // Three frames of each reading, then the colour and the latch.
+    const std::tuple<GamepadReading, int, bool> frames[] = {{stickAt(50.0f, 0.0f), 17, false},
+                                                            {stickAt(51.0f, 0.0f), 0, true},  // wraps past the last
+                                                            {stickAt(9.0f, -9.0f, 0.0f, 10.0f), 0, true},
+                                                            {stickAt(9.0f, -9.0f, -9.9f, 9.9f), 0, false},
+                                                            {stickAt(0.0f, 0.0f, -100.0f, 0.0f), 17, true}};
+    for (const auto& [reading, index, latch] : frames) {
+        for (int frame = 0; frame < 3; ++frame) chooseColorWithGamepad(reading, colorIndex, latched);
+        EXPECT_EQ(std::make_pair(colorIndex, latched), std::make_pair(index, latch)) << reading.x;
     }
     // Diagonals count as sideways; vertical pushes change the row.
-    const struct {
-        GamepadReading reading;
-        int from, to;
-    } pushes[] = {{pad(60.0f, 60.0f), 4, 5}, {pad(0.0f, -51.0f), 12, 3}, {pad(-60.0f, 0.0f, 60.0f), 8, 9}};
-    for (const auto& push : pushes) {
-        colorIndex = push.from;
+    const std::tuple<GamepadReading, int, int> pushes[] = {
+        {stickAt(60.0f, 60.0f), 4, 5}, {stickAt(0.0f, -51.0f), 12, 3}, {stickAt(-60.0f, 0.0f, 60.0f), 8, 9}};
+    for (const auto& [reading, from, to] : pushes) {
+        colorIndex = from;
         latched = false;
-        chooseColorWithGamepad(push.reading, colorIndex, latched);
-        EXPECT_EQ(colorIndex, push.to) << "from " << push.from;
+        chooseColorWithGamepad(reading, colorIndex, latched);
+        EXPECT_EQ(colorIndex, to) << "from " << from;
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace {
 
 // The shell and the title screen's choice, driven one event at a time.
@@ -22,16 +25,9 @@ constexpr GameState Boot = GameState::Boot, Playing = GameState::Playing;
 }  // namespace
 
 TEST(Controls, EventsMoveTheShellOnlyAlongItsTransitions) {
-    // The event (and whether the pointer is on a swatch), what it asks of the
-    // game, then the state, colour, window mode and cursor it leaves.
-    const struct {
-        sf::Event event;
-        bool onSwatch;
-        const char* asks;
-        GameState state;
-        int color;
-        bool fullscreen, cursor;
-    } script[] = {
+    // The event (and whether the pointer is on a swatch), what it asks of the game, then the state, colour, window
+    // mode and cursor it leaves.
+    const std::tuple<sf::Event, bool, std::string, GameState, int, bool, bool> script[] = {
         {keyPress(K::Left), false, "", Boot, 17, true, true},  // the palette wraps
         {keyPress(K::Right), false, "", Boot, 0, true, true},
         {keyPress(K::Down), false, "", Boot, 9, true, true},  // the other row of nine
@@ -55,15 +51,14 @@ TEST(Controls, EventsMoveTheShellOnlyAlongItsTransitions) {
     };
     Shell shell;
     int row = 0;
-    for (const auto& s : script) {
+    for (const auto& [event, onSwatch, asks, state, color, fullscreen, cursor] : script) {
         SCOPED_TRACE(row++);
-        const EventRequests requests = shell.send(s.event, s.onSwatch);
-        const std::string asks = s.asks;
+        const EventRequests requests = shell.send(event, onSwatch);
         EXPECT_EQ(std::make_tuple(requests.close, requests.startPlay, requests.recreateWindow),
                   std::make_tuple(asks == "close", asks == "start", asks == "window"));
         EXPECT_EQ(std::make_tuple(shell.controls.state, shell.colorIndex, shell.controls.fullscreen,
                                   shell.controls.cursorVisible),
-                  std::make_tuple(s.state, s.color, s.fullscreen, s.cursor));
+                  std::make_tuple(state, color, fullscreen, cursor));
     }
 }
 
@@ -104,4 +99,27 @@ TEST(Controls, TheStickTakesOverBeyondItsDeadZoneAndMouseMovesOfMoreThanFivePixe
     Controls title;  // on the title the stick takes over without hiding the cursor
     updateInputMode(title, stickAt(0.0f, 90.0f), {});
     EXPECT_TRUE(title.gamepadActive && title.cursorVisible);
+}
+
+// A window system may hand over any 32-bit value as typed text; only printable characters enter the name, twelve at
+// the most.
+TEST(TypedCharacters, OnlyWholePrintableCharactersEnterTheNameUpToTwelveAndBackspaceErases) {
+    std::wstring name;
+    for (sf::Uint32 c :
+         {8u, 9u, 10u, 13u, 27u, 31u, 127u, 0x80u, 0x9Fu, 0xD800u, 0xDBFFu, 0xDC00u, 0xDFFFu, 0x110000u, 0xFFFFFFFFu})
+        editName(name, c);
+    EXPECT_EQ(name, L"");
+    for (sf::Uint32 c : {0x20u, 0xA0u, 0xDFu, 0xD7FFu, 0xE000u, 0xFFFDu, 0x1F40Du, 0x10FFFFu}) editName(name, c);
+    ASSERT_EQ(name.size(), 8u);
+    EXPECT_EQ(static_cast<sf::Uint32>(name[6]), 0x1F40Du);  // one whole character beyond U+FFFF
+    for (wchar_t c : std::wstring(L"abcdef")) editName(name, static_cast<sf::Uint32>(c));
+    EXPECT_EQ(name.substr(8), L"abcd");
+    editName(name, 8);
+    editName(name, L'Z');
+    EXPECT_EQ(name.substr(8), L"abcZ");
+    // A 16-bit wchar_t would keep only the low 16 bits of a character past U+FFFF, another character: there it is
+    // refused, where 32 bits keep it.
+    EXPECT_EQ(std::make_tuple(isNameCharacter(0xFFFD, 16), isNameCharacter(0x1F600, 16), isNameCharacter(0xDC00, 16)),
+              std::make_tuple(true, false, false));
+    EXPECT_EQ(std::make_pair(isNameCharacter(0x1F600, 32), isNameCharacter(0x110000, 32)), std::make_pair(true, false));
 }

@@ -13,15 +13,9 @@
 
 namespace {
 
-// One arena, its title screen, the loop, and devices whose events and
-// readings a test sets frame by frame; the steps are counted by the clock
-// reads that open them.
+// One arena, its title screen, the loop, and devices whose events and readings a test sets frame by frame; the steps
+// are counted by the clock reads that open them.
 struct Shell final : ShellDevices {
-    Shell()
-        : world((std::srand(4), World())),  // seeded before the world draws
-          loop(world) {
-        loop.controls.lastMousePosition = mouse;
-    }
     // Runs one frame with these events; returns the steps it ran.
     int frame(float seconds, std::vector<sf::Event> frameEvents = {}) {
         events.assign(frameEvents.begin(), frameEvents.end());
@@ -47,8 +41,8 @@ struct Shell final : ShellDevices {
     void recreateWindow(const Controls&) override {}
     void showCursor(bool visible) override { cursorShown = visible; }
 
-    World world;
-    FrameLoop loop;
+    World world = (std::srand(4), World());  // seeded before the world draws
+    FrameLoop loop{world};
     BootScreen bootScreen;
     std::deque<sf::Event> events;
     sf::Vector2i mouse{640, 360};

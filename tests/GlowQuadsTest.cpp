@@ -19,7 +19,6 @@ TEST(PelletQuads, LivePelletsNearTheViewPulseInSizeAndAlphaAndBobRowByRowCellByC
     sf::VertexArray quads;
     buildPelletQuads(quads, grid, view, 0.0f, 128.0f);
     ASSERT_EQ(quads.getVertexCount(), 12u);
-    EXPECT_EQ(quads.getPrimitiveType(), sf::Quads);
     // At rest a small pellet spans 5 x its size each way, a big one 3.6 x.
     EXPECT_EQ(std::make_pair(quads[0].position, quads[2].position),
               std::make_pair(sf::Vector2f(80.0f, -120.0f), sf::Vector2f(120.0f, -80.0f)));

@@ -36,10 +36,6 @@ inline sf::Event padPress(unsigned int button) {
     return event;
 }
 
-inline GamepadReading stickAt(float x, float y) {
-    GamepadReading pad;
-    pad.connected = true;
-    pad.x = x;
-    pad.y = y;
-    return pad;
+inline GamepadReading stickAt(float x, float y, float povX = 0.0f, float povY = 0.0f) {
+    return {true, x, y, povX, povY};
 }

@@ -48,8 +48,8 @@ TEST(SnakeTexts, BoardScoresChangeOnlyAtARefreshAndLabelsFollowTheName) {
     texts.followRanking(world);
     EXPECT_EQ(shown(player), "12");
     EXPECT_EQ(shown(bot), "420");
-    // Until the next refresh the board keeps its numbers, also when play
-    // starts again and respawns the listed player with none published.
+    // Until the next refresh the board keeps its numbers, also when play starts again and respawns the listed player
+    // with none published.
     player.mass = 300.0f;
     world.startPlayer(L"Ayu", sf::Color::Green);
     texts.followRanking(world);

@@ -1,24 +1,20 @@
 #include "render/DiscTemplate.h"
+#include "render/Eyes.h"
 #include "render/SnakeGeometry.h"
+
+#include "TestWorld.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
-// A snake on its own small pool, its points along the x axis.
-struct TestSnake {
-    explicit TestSnake(std::initializer_list<float> xs, sf::Color color = sf::Color(200, 100, 0, 255))
-        : snake(0, pool.data(), L"test", color, true) {
-        for (float x : xs) snake.points[snake.pointCount++] = sf::Vector2f(x, 0.0f);
-        snake.updateBounds();
-    }
-    std::vector<sf::Vector2f> pool = std::vector<sf::Vector2f>(MaxPoints);
-    Snake snake;
-};
-
 const sf::VertexArray Disc = makeDiscTemplate();
+
+// Points along the x axis.
+void lay(Snake& snake, std::initializer_list<float> xs) {
+    for (float x : xs) snake.points[snake.pointCount++] = sf::Vector2f(x, 0.0f);
+    snake.updateBounds();
+}
 
 SnakeStores build(const Snake& snake, float t = 0.0f, sf::Vector2f center = {},
                   sf::Vector2f size = {1000.0f, 1000.0f}) {
@@ -30,15 +26,11 @@ SnakeStores build(const Snake& snake, float t = 0.0f, sf::Vector2f center = {},
     return stores;
 }
 
-float distance(sf::Vector2f a, sf::Vector2f b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
 }  // namespace
 
 TEST(SnakeGeometry, EachDiscIsAShadedFanOverItsShadowWithAPulsingHaloOnlyWhileBoosting) {
-    TestSnake test({100.0f});
-    Snake& snake = test.snake;
+    Snake snake{0, loosePool.data(), L"", sf::Color(200, 100, 0), true};
+    lay(snake, {100.0f});
     const float r = std::sqrt(snake.radiusSquared);
     const SnakeStores calm = build(snake);
     EXPECT_EQ(std::make_tuple(calm.bodyCount, calm.shadowCount, calm.glowCount),
@@ -65,8 +57,8 @@ TEST(SnakeGeometry, EachDiscIsAShadedFanOverItsShadowWithAPulsingHaloOnlyWhileBo
 }
 
 TEST(SnakeGeometry, StripesAlternateEverySixtyUnitsFromTheTailUpAndSamplesThinCrowdedPoints) {
-    TestSnake test({0.0f, 20.0f, 30.0f, 40.0f, 60.0f, 62.0f, 100.0f}, sf::Color(200, 0, 100, 255));
-    Snake& snake = test.snake;
+    Snake snake{0, loosePool.data(), L"", sf::Color(200, 0, 100), true};
+    lay(snake, {0.0f, 20.0f, 30.0f, 40.0f, 60.0f, 62.0f, 100.0f});
     // Radius 16.5: points nearer than a quarter radius to the last disc are dropped, the tail kept.
     const SnakeStores calm = build(snake);
     const float xs[] = {100.0f, 60.0f, 40.0f, 30.0f, 20.0f, 0.0f};  // tail first, the head on top
@@ -84,12 +76,40 @@ TEST(SnakeGeometry, StripesAlternateEverySixtyUnitsFromTheTailUpAndSamplesThinCr
 }
 
 TEST(SnakeGeometry, SnakesAndDiscsOutOfViewAreSkipped) {
-    TestSnake test({0.0f, 300.0f, 600.0f, 900.0f});
-    Snake& snake = test.snake;
+    Snake snake{0, loosePool.data(), L"", sf::Color(200, 100, 0), true};
+    lay(snake, {0.0f, 300.0f, 600.0f, 900.0f});
     // Only the discs within 2.5 radii of a 1200 x 600 view; none when the bounds miss it.
     EXPECT_EQ(build(snake, 0.0f, {}, {1200.0f, 600.0f}).bodyCount, 3u * 72u);
     snake.pointCount = 1;
     snake.bounds = sf::FloatRect(-30.0f, -30.0f, 60.0f, 60.0f);
     EXPECT_EQ(build(snake, 0.0f, {530.0f, 0.0f}).bodyCount, 0u);  // edges touching is no overlap
     EXPECT_EQ(build(snake, 0.0f, {529.0f, 0.0f}).bodyCount, 72u);
+}
+
+TEST(Eyes, SitBesideTheHeadWithPupilsLookingWhereTheSnakeSteersAndInwardWhileBoosting) {
+    Snake snake{0, loosePool.data(), L"", sf::Color::Red, true};
+    snake.pointCount = 1;
+    snake.points[0] = sf::Vector2f(100.0f, -40.0f);
+    const float r = 16.5333f;  // at mass 80
+    const auto angle = [](sf::Vector2f from, sf::Vector2f to) { return std::atan2(to.y - from.y, to.x - from.x); };
+    // Heading 0.5: the whites 0.65 r out at 0.5 -/+ 0.8 (to the table's tenth of a degree). Steering 0.2 to the
+    // right, the pupils 0.15 r out overshoot by 1.3.
+    snake.heading = 0.5f;
+    snake.targetHeading = 0.7f;
+    const std::array<Eye, 2> eyes = eyesOf(snake);
+    for (int side = 0; side < 2; ++side) {
+        EXPECT_NEAR(distance(snake.points[0], eyes[side].white), 0.65f * r, 1e-3f);
+        EXPECT_NEAR(angle(snake.points[0], eyes[side].white), side == 0 ? -0.3f : 1.3f, 2e-3f);
+        EXPECT_NEAR(angle(eyes[side].white, eyes[side].pupil), 0.5f + 1.3f * 0.2f, 1e-4f);
+        EXPECT_NEAR(distance(eyes[side].white, eyes[side].pupil), 0.15f * r, 1e-3f);
+    }
+    // Across the wrap the short way: from 3.0 toward -3.0 is +0.283.
+    snake.heading = 3.0f;
+    snake.targetHeading = -3.0f;
+    EXPECT_NEAR(std::sin(angle(eyesOf(snake)[1].white, eyesOf(snake)[1].pupil)), std::sin(3.0f + 1.3f * 0.2831853f),
+                1e-4f);
+    snake.heading = snake.targetHeading = 0.0f;
+    snake.boostBlend = 1.0f;
+    EXPECT_NEAR(angle(eyesOf(snake)[0].white, eyesOf(snake)[0].pupil), 0.45f, 1e-4f);
+    EXPECT_NEAR(angle(eyesOf(snake)[1].white, eyesOf(snake)[1].pupil), -0.45f, 1e-4f);
 }

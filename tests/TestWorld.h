@@ -6,9 +6,17 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
-// Every bot asleep for good, the pellet pool empty with its free stack back
-// in first order (899 on top), so a test places exactly what it looks at.
+// Points for snakes of their own, outside any world.
+inline std::vector<sf::Vector2f> loosePool(MaxSnakes* MaxPoints);
+
+inline float distance(sf::Vector2f a, sf::Vector2f b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// Every bot asleep for good, the pellet pool empty with its free stack back in first order (899 on top), so a test
+// places exactly what it looks at.
 inline void quieten(World& world) {
     for (std::size_t i = 1; i < world.snakes.size(); ++i) {
         world.snakes[i]->alive = false;
@@ -28,8 +36,7 @@ inline std::unique_ptr<World> quietWorld(unsigned seed) {
     return world;
 }
 
-// A live snake whose points run back from the head against the heading; a
-// spacing of 0 folds them.
+// A live snake whose points run back from the head against the heading; a spacing of 0 folds them.
 inline void place(Snake& snake, sf::Vector2f head, float heading, float mass, std::size_t count = 15,
                   float spacing = 0.0f) {
     snake.alive = true;

@@ -8,9 +8,7 @@
 TEST(BootScreenLayout, TextsAreCentredAnimatedByTheScreensOwnTimeAndTheChosenSwatchWearsAWhiteRing) {
     sf::Font font;
     loadGameFont(font);
-    BootInput input;
-    input.windowSize = {1280, 720};
-    input.mouse = {-100.0f, -100.0f};
+    const BootInput input{{1280, 720}, {-100.0f, -100.0f}, false, {}};
     BootScreen screen;
     BootScreenDrawing drawing(font);
     DecorationCanvas canvas;
