@@ -1,10 +1,7 @@
 # Desktops as players have them, for the scenarios that place windows. start_desktop LAYOUT exports DISPLAY and sets
 # MONITORS, the monitors' areas as WxH+X+Y, the primary (or else the first) on the first line, and MOVABLE where
 # the game's window can be moved from one monitor to another.
-# On Wayland the compositor alone gives X windows the keyboard, and alone moves them: press sends its keys to the
-# game's window itself there.
-DESKTOP_PIDS=""
-AT_EXIT=stop_desktop
+DESKTOP_PIDS="" AT_EXIT=stop_desktop
 stop_desktop() { for pid in $DESKTOP_PIDS; do kill -- "-$pid" 2>/dev/null; done; }
 # in_background COMMAND...: a process group of its own, so that stop_desktop ends its children too. Its output goes
 # to a log made before it starts, to be read at once.
@@ -42,8 +39,7 @@ start_desktop() {
 
 # start_window_manager COMMAND...: until it names its check window on the root.
 start_window_manager() {
-  in_background "$@"
-  waiting_for "window manager" "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+  in_background "$@" && waiting_for "window manager" "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
 
 # start_weston OPTIONS...: weston with Xwayland, in a runtime folder of its own, its outputs 1920 x 1080 windows on
@@ -56,6 +52,7 @@ start_weston() {
   export DISPLAY=":$n"
 }
 
+# On Wayland the compositor alone gives X windows the keyboard (and alone moves them): keys go to the game's window.
 press() { xdotool key ${WAYLAND:+--window "$WINDOW"} "$@"; }
 
 # Screenshots show the game's window alone, of screens wider than the game's monitor.

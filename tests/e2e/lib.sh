@@ -54,19 +54,11 @@ region() {
 }
 # pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet an awk condition on r, g, b.
 pixels_where() { region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"; }
-# over X_IN X_OUT Y ALPHA R G B: on most of 20 rows from Y, column X_IN shows (R, G, B) at that alpha over what
-# column X_OUT, left of it, shows: a translucent overlay, whatever lies under it and a few dots on it.
-over() {
-  region "$2" "$3" $(($1 - $2 + 1)) 20 | awk -v i="$1" -v o="$2" -v a="$4" -v c="$5 $6 $7" '
-    function off(v, k) { return (v - (a * f[k] + (255 - a) * u[k]) / 255) ^ 2 > 9 } BEGIN { split(c, f) }
-    $1 == o { u[1] = $3; u[2] = $4; u[3] = $5 } $1 == i && !off($3, 1) && !off($4, 2) && !off($5, 3) { n++ }
-    END { exit n < 15 }'
-}
 
-# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are solid discs
-# of a bright colour of their own (17 pixels down the middle of one colour, a channel of 128 or more), CHOSEN, the
-# swatches with the white ring (looked for away from the other row, which a chosen neighbour's may reach), and the
-# pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
+# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are solid discs of a
+# bright colour of their own (17 pixels down the middle of one colour, a channel of 128 or more), CHOSEN, the swatches
+# with the white ring (looked for away from the other row, which a chosen neighbour's may reach), and the pixels of
+# the cyan title OUTLINE, the blue PROMPT and the white name's INK.
 read_title() {
   set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) '
     $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580); c = $3 " " $4 " " $5 }
@@ -97,10 +89,14 @@ refuted() {
   for SHOT in "$WORK/black.png" "$other"; do ! "$@" || fail "$* holds on $(basename "$SHOT")"; done
 }
 
-# board_and_map: the ranking board's translucent fill and its outline at the right, the minimap's rim and the
+# board_and_map: the ranking board's fill, (20, 20, 30) at alpha 180 over what lies left of it (column W - 335 against
+# W - 355 on most of 20 rows, as a few dots spoil some), and its outline at the right; the minimap's rim and the
 # player's cyan dot on it.
 board_and_map() {
-  WHY="no board, minimap or cyan dot" && over $((W - 335)) $((W - 355)) 300 180 20 20 30 &&
+  WHY="no board, minimap or cyan dot" && region $((W - 355)) 300 21 20 | awk -v i=$((W - 335)) -v o=$((W - 355)) '
+    function off(v, k, fill) { return (v - (180 * fill + 75 * u[k]) / 255) ^ 2 > 9 }
+    $1 == o { u[1] = $3; u[2] = $4; u[3] = $5 } $1 == i && !off($3, 1, 20) && !off($4, 2, 20) && !off($5, 3, 30) { n++ }
+    END { exit n < 15 }' &&
     [ "$(pixels_where $((W - 24)) 125 2 350 'b > r + 20 && r > 60 && r < 150')" -ge 300 ] &&
     [ "$(pixels_where $((W - 131)) $((H - 223)) 3 4 'r > 60 && r < 150 && (r - b) ^ 2 < 900')" -ge 3 ] &&
     [ "$(pixels_where $((W - 220)) $((H - 220)) 180 180 'r < 60 && g > 200 && b > 200')" -ge 6 ]

@@ -35,10 +35,7 @@ seek_food() {
   fail "seeking food: $WHY"
 }
 # Back in play after the title, the record is still there.
-record_kept() {
-  in_play && read_scores && WHY="record ink $RECORD_INK" && [ "$RECORD_INK" != "$FIRST_RECORD" ] &&
-    [ "$RECORD_INK" != "$NO_INK" ]
-}
+record_kept() { in_play && read_scores && WHY="record ink $RECORD_INK" && [[ "$FIRST_RECORD $NO_INK" != *$RECORD_INK* ]]; }
 
 start_game 1280x720x24
 xdotool mousemove 760 360
