@@ -59,8 +59,8 @@ while IFS='|' read -r file text replacement regex; do
 done < <(faults)
 # results REGEX: how many faults had a result that starts so.
 results() { grep -cE "^($1)" "$scratch/results" || true; }
-echo "with the pinned digests: $(results 'caught(:| by)') of $(faults | wc -l) planted faults caught by the tests named" \
-  "for them, $(results 'caught only') more only by another test"
+echo "with the pinned digests: $(results 'caught(:| by)') of $(faults | wc -l) planted faults caught by the" \
+  "tests named for them, $(results 'caught only') more only by another test"
 echo "without them: $(results 'caught:') of $(faults | wc -l) caught by the tests named for them," \
   "$(results 'caught only by another') more only by another test"
 [ "$(results 'does not build')" = 0 ] || { echo "planted faults that do not build: fix the list" >&2; exit 1; }

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Checks of the headless runner, registered with CTest.
-#   runner_check.sh digest SIM           a seed gives the same digest twice, and the one runner_digests.txt pins for
-#                                        the runner's platform; where it pins none, exits 77 (a skip)
-#   runner_check.sh soak SIM ARGS...     a run with ARGS breaks no invariant
-#   runner_check.sh no-alloc SIM ARGS... nor allocates in the steps it counts; a crowded run holds 40 live snakes of
-#                                        500 points or more
+# Checks of the headless runner SIM, registered with CTest. `digest SIM`: two seeds give the same digest twice, and
+# the ones runner_digests.txt pins for the runner's platform (where it pins none, exits 77: a skip). `soak SIM ARGS...`:
+# a run breaks no invariant; `no-alloc SIM ARGS...`: nor allocates in the steps it counts. A crowded run holds 40 live
+# snakes of 500 points or more.
 set -euo pipefail
 mode="$1"
 read -ra sim <<<"${NEONVINE_EMULATOR:-}" && sim+=("$2")  # under the emulator named there, if any

@@ -1,7 +1,8 @@
-# Desktops as players have them, for the scenarios that place windows. start_desktop LAYOUT exports DISPLAY and sets
-# MONITORS, the monitors' areas as WxH+X+Y, the primary (or else the first) on the first line, and MOVABLE where
-# the game's window can be moved from one monitor to another.
-DESKTOP_PIDS="" AT_EXIT=stop_desktop
+# Desktops as players have them, for the scenarios that place windows, whose screenshots show the game's window alone
+# (GAME_SHOTS): a screen may hold more than its monitor. start_desktop LAYOUT exports DISPLAY and sets MONITORS, the
+# monitors' areas as WxH+X+Y, the primary (or else the first) on the first line, and MOVABLE where the game's window
+# can be moved from one monitor to another.
+DESKTOP_PIDS="" AT_EXIT=stop_desktop GAME_SHOTS=1
 stop_desktop() { for pid in $DESKTOP_PIDS; do kill -- "-$pid" 2>/dev/null; done; }
 # in_background COMMAND...: a process group of its own, so that stop_desktop ends its children too. Its output goes
 # to a log made before it starts, to be read at once.
@@ -55,13 +56,10 @@ start_weston() {
 # On Wayland the compositor alone gives X windows the keyboard (and alone moves them): keys go to the game's window.
 press() { xdotool key ${WAYLAND:+--window "$WINDOW"} "$@"; }
 
-# Screenshots show the game's window alone, of screens wider than the game's monitor.
-GAME_SHOTS=1
 # game_window: sets WINDOW to the newest window, AREA to its area as WxH+X+Y (its frame left out), W, H, X and Y.
 game_window() {
-  current_window && AREA="$(xdotool getwindowgeometry "$WINDOW" |
-    awk '/Position/ { split($2, p, ",") } /Geometry/ { g = $2 } END { print g "+" p[1] "+" p[2] }')" &&
-    read -r W H X Y <<<"$(tr 'x+' '  ' <<<"$AREA")"
+  local WIDTH HEIGHT SCREEN && current_window && eval "$(xdotool getwindowgeometry --shell "$WINDOW")" &&
+    W="$WIDTH" H="$HEIGHT" AREA="${WIDTH}x$HEIGHT+$X+$Y"
 }
 # fills MONITOR: the newest window covers that monitor exactly. On Wayland the compositor chooses the output of a
 # fullscreen window (weston the one with the pointer, whatever the window asks): any one will do there.

@@ -3,7 +3,6 @@
 # the output the compositor chooses), the title and then the whole HUD on it; F11 gives a 1280 x 720 window wholly
 # inside one monitor, and F11 again fullscreen on the monitor that holds most of that window, moved to the other
 # monitor first where it can be; Escape on the title quits, with status 0 and a silent console.
-# Usage: desktop_layout.sh LAYOUT
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
 

@@ -72,9 +72,8 @@ read_title() {
   INK="$(pixels_where $((W / 2 - 300)) 360 600 62 'r > 200 && g > 200 && b > 200')"  # above the cursor
   WHY="$SHOWN swatches shown, chosen: $CHOSEN; pixels of outline $OUTLINE, prompt $PROMPT, name $INK"
 }
-# title_shown [INK_LEAST INK_MOST [CHOSEN]]: the title with all 18 swatches, that much ink in the name and that swatch
-# chosen (any by default); its texts shown: the cyan outline and the Japanese prompt (a Latin face's empty boxes ink
-# less than half as much), or where NO_FONTS is set neither.
+# title_shown [INK_LEAST INK_MOST [CHOSEN]]: all 18 swatches, that much ink in the name, that swatch chosen (any by
+# default), the cyan outline and the Japanese prompt (Latin boxes ink under half as much); under NO_FONTS neither.
 title_shown() {
   read_title && [ "$SHOWN" -eq 18 ] && [ "$INK" -ge "${1:-0}" ] && [ "$INK" -le "${2:-$INK}" ] &&
     [ "${3:-$CHOSEN}" = "$CHOSEN" ] || return 1
@@ -117,7 +116,6 @@ in_play() {
     [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 'g < 4 && r > 60 && (r - b) ^ 2 < 100')" -ge 1500 ]
 }
 
-# close_like_wm: a WM_DELETE_WINDOW message to the game's window, as a window manager sends it.
 close_like_wm() { current_window && "${NEONVINE_WM_CLOSE:?}" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
 # expect_clean_exit [STATUS]: the game ends by itself with that status (0 by default) and wrote nothing.
 expect_clean_exit() {

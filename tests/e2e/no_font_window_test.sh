@@ -22,7 +22,7 @@ xdotool mousemove 800 200
 eventually title title_shown 0 0 0
 xdotool key Return mousemove 1100 450
 eventually play hud_shown
-refuted play title_shown 0 0 0
+refuted play title_shown
 refuted title hud_shown
 
 xdotool key F11

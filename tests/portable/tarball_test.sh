@@ -9,12 +9,10 @@ unpacked="$(echo "$WORK"/neonvine-*-linux-*)"
 id=org.neonvine.Neonvine
 
 libraries="$(LD_TRACE_LOADED_OBJECTS=1 ${NEONVINE_EMULATOR:-} "$unpacked/neonvine")" || fail "ldd: $libraries"
-! grep -qi sfml <<<"$libraries" || fail "the game links SFML: $libraries"
-! grep -q 'not found' <<<"$libraries" || fail "libraries missing: $libraries"
+! grep -qiE 'sfml|not found' <<<"$libraries" || fail "the game links SFML, or misses libraries: $libraries"
 NEONVINE_BIN="$unpacked/neonvine" "$(dirname "$0")/../e2e/title_play_quit.sh" fonts
 
-export HOME="$WORK/home"
-mkdir -p "$HOME"
+export HOME="$WORK/home" && mkdir "$HOME"
 "$unpacked/install.sh" >/dev/null
 desktop="$HOME/.local/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "the installed menu entry does not validate"
