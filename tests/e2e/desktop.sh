@@ -19,8 +19,7 @@ start_desktop() {
   one) start_xvfb 1920x1080x24 ;;  # one 1920 x 1080 screen, no window manager
   two*)  # two 1920 x 1080 monitors side by side on one X screen
     start_xvfb 3840x1080x24
-    xrandr --setmonitor LEFT 1920/508x1080/286+0+0 screen >/dev/null
-    xrandr --setmonitor RIGHT 1920/508x1080/286+1920+0 none >/dev/null
+    xrandr --setmonitor LEFT 1920/508x1080/286+0+0 screen --setmonitor RIGHT 1920/508x1080/286+1920+0 none >/dev/null
     case "$1" in
     two) MOVABLE=1 ;;  # with no window manager
     two-openbox) start_window_manager openbox && MOVABLE=1 ;;

@@ -21,16 +21,14 @@ launch_game() {
     [ -n "$WINDOW" ] && [ "$(window_size)" = "${W}x$H" ] && break
     kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05 || fail "the game exited at start"
   done
-  sleep 0.5 && current_window
-  [ -n "$WINDOW" ] || fail "no window named Neonvine"
+  sleep 0.5 && current_window && [ -n "$WINDOW" ] || fail "no window named Neonvine"
 }
 # The newest window named Neonvine (a recreated window gets a new id).
 current_window() { WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | tail -1 || true)"; }
 window_size() { xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
 # shot NAME: a screenshot into $WORK/NAME.png of the whole screen, or where GAME_SHOTS is set of the newest window.
 shot() {
-  local window=root
-  SHOT="$WORK/$1.png"
+  local window=root && SHOT="$WORK/$1.png"
   [ -z "${GAME_SHOTS:-}" ] || { current_window && window="$WINDOW"; }
   timeout 10 import -window "$window" -quality 10 "$SHOT" || true  # fast to write; a window gone meanwhile: retried
 }

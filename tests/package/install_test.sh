@@ -32,9 +32,8 @@ if [ "$(id -u)" = 0 ] && [ "$(dpkg-query --admindir="$target/var/lib/dpkg" -W -f
   installed="$target" && how="installed with apt${target:+ in the $arch root}" && AT_EXIT=purge
   [ -z "$target" ] || chroot "$target" /bin/true 2>/dev/null || { AT_EXIT="" && how="unpacked in the $arch root (no binfmt)"; }
 else
-  dpkg -x "$deb" "$WORK/root"
-  installed="$WORK/root"
-  how="unpacked (not root, or a neonvine already installed)"
+  installed="$WORK/root" how="unpacked (not root, or a neonvine already installed)"
+  dpkg -x "$deb" "$installed"
 fi
 desktop="$installed/usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
@@ -57,8 +56,7 @@ xdotool key Escape
 expect_clean_exit
 
 if [ -n "${AT_EXIT:-}" ]; then
-  AT_EXIT=""
-  purge || fail "apt-get purge: $(tail -5 "$WORK/apt.log")"
+  AT_EXIT="" && purge || fail "apt-get purge: $(tail -5 "$WORK/apt.log")"
   left="$(for f in $expected; do [ ! -e "$target$f" ] || echo "$f"; done)"
   [ -z "$left" ] || fail "removing the package left: $left"
 fi
