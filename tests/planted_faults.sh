@@ -16,7 +16,6 @@ source "$root/tests/e2e/xvfb.sh"
 start_xvfb 1280x720x24 && trap stop_xvfb EXIT
 
 faults() { grep -v '^#' "$root/tests/planted_faults.txt"; }
-# count CTEST_ARGS...: how many tests the arguments pick.
 count() { (cd "$build" && ctest -N "$@" | sed -n 's/^Total Tests: //p'); }
 # fails CTEST_ARGS...: some test the arguments pick fails; sets FAILED to the names of those that did.
 fails() {
@@ -54,7 +53,6 @@ while IFS='|' read -r file text replacement regex; do
   echo "$result: $file: $text -> ${replacement:-(nothing)}" | tee -a "$scratch/results"
   cp "$scratch/original" "$tree/$file"
 done < <(faults)
-# results REGEX: how many faults had a result that starts so.
 results() { grep -cE "^($1)" "$scratch/results" || true; }
 echo "with the pinned digests: $(results 'caught(:| by)') of $(faults | wc -l) planted faults caught by the" \
   "tests named for them, $(results 'caught only') more only by another test"

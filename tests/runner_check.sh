@@ -8,7 +8,6 @@ mode="$1"
 read -ra sim <<<"${NEONVINE_EMULATOR:-}" && sim+=("$2")  # under the emulator named there, if any
 shift 2
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# The value printed after a key on a line of its own, e.g. `field digest`.
 field() { awk -v key="$1" '$1 == key { print $2 }'; }
 
 # expect_digest [DIGEST] ARGS...: the run gives the same digest twice (once with --dump), and the one named if any.

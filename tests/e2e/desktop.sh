@@ -37,7 +37,6 @@ start_desktop() {
     sort -s -k1,1 | cut -d' ' -f2)"
 }
 
-# start_window_manager COMMAND...: until it names its check window on the root.
 start_window_manager() {
   in_background "$@" && waiting_for "window manager" "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }

@@ -108,7 +108,6 @@ hud_shown() {
     [ "$(pixels_where 30 30 260 60 'r < 60 && g > 200 && b > 200')" -ge 150 ] &&
     [ "$(pixels_where $((W - 270)) 130 140 35 'r > 230 && g > 230 && b < 40')" -ge 150 ]
 }
-# in_play: board_and_map, and the player's magenta snake by the centre.
 in_play() {
   board_and_map && WHY="no magenta snake by the centre" &&
     [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 'g < 4 && r > 60 && (r - b) ^ 2 < 100')" -ge 1500 ]

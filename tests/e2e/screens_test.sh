@@ -34,7 +34,6 @@ seek_food() {
   done
   fail "seeking food: $WHY"
 }
-# Back in play after the title, the record is still there.
 record_kept() { in_play && read_scores && WHY="record $RECORD_INK" && [[ "$FIRST_RECORD $NO_INK" != *$RECORD_INK* ]]; }
 
 start_game 1280x720x24
