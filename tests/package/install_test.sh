@@ -37,8 +37,7 @@ else
 fi
 desktop="$installed/usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-# No error and no warning, but that there is no home page: the project has no public home yet (newer AppStream
-# releases warn of it).
+# No error and no warning but the missing home page: the project has none yet (newer AppStream warns of it).
 appstreamcli validate --no-net "$installed/usr/share/metainfo/$id.metainfo.xml" >"$WORK/appstream.log" || true
 ! grep -E '^[EW]:' "$WORK/appstream.log" | grep -qv ': url-homepage-missing$' ||
   fail "the metadata does not validate: $(cat "$WORK/appstream.log")"
