@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The folders of src/ are floors, from the bottom: sim, bots, render, shell.
-# A file includes from its own floor and those below it, never from above.
-# Usage: floors_check.sh SRC_DIR
+# The folders of src/ are floors, from the bottom: sim, bots, render, shell. A file includes from its own floor and
+# those below it, never from above. Usage: floors_check.sh SRC_DIR
 set -euo pipefail
 src="$1"
 for floor in sim bots render shell; do [ -d "$src/$floor" ] || { echo "no folder $src/$floor" >&2; exit 1; }; done

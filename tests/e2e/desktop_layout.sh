@@ -3,16 +3,8 @@
 # the output the compositor chooses), the title and then the whole HUD on it; F11 gives a 1280 x 720 window wholly
 # inside one monitor, and F11 again fullscreen on the monitor that holds most of that window, moved to the other
 # monitor first where it can be; Escape on the title quits, with status 0 and a silent console.
-# Usage: desktop_layout.sh LAYOUT
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
-
-title_shown() { read_title && [ "$SHOWN" -eq 18 ] && [ "$OUTLINE" -gt 500 ]; }
-hud_shown() {
-  board_and_map && WHY="no cyan score or gold high score" &&
-    [ "$(pixels_where 30 30 260 60 'r < 60 && g > 200 && b > 200')" -ge 150 ] &&
-    [ "$(pixels_where $((W - 380)) 30 355 60 'r > 200 && g > 160 && g < 240 && b < 60')" -ge 150 ]
-}
 
 start_desktop "$1"
 primary="$(head -1 <<<"$MONITORS")"
@@ -26,12 +18,10 @@ eventually F11 windowed
 eventually windowed-title title_shown
 if [ -n "${MOVABLE:-}" ]; then
   # Straddling the two, mostly on the other monitor.
-  other="$(grep -vx "$MONITOR" <<<"$MONITORS")" && read -r _ _ ox oy <<<"$(tr 'x+' '  ' <<<"$other")"
+  MONITOR="$(grep -vx "$MONITOR" <<<"$MONITORS")" && read -r _ _ ox oy <<<"$(tr 'x+' '  ' <<<"$MONITOR")"
   xdotool windowmove "$WINDOW" $((ox - 300)) $((oy + 200))
-  moved() { game_window && WHY="the window is $AREA" && read -r _ _ x _ <<<"$(tr 'x+' '  ' <<<"$AREA")" &&
-    [ "$x" -ge $((ox - 310)) ]; }
+  moved() { game_window && WHY="the window is $AREA" && [ "$X" -ge $((ox - 310)) ]; }
   eventually moved moved
-  MONITOR="$other"
 fi
 press F11
 eventually back-to-fullscreen fills "$MONITOR"

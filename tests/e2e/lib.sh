@@ -1,7 +1,6 @@
 # The end-to-end scenarios' steps: a private Xvfb, the real game, screenshots, pixels, a clean and silent exit.
 set -euo pipefail
 GAME="${NEONVINE_BIN:?NEONVINE_BIN must name the game binary}"
-WM_CLOSE="${NEONVINE_WM_CLOSE:?NEONVINE_WM_CLOSE must name the wm_close tool}"
 WORK="$(mktemp -d)"
 # A game under an emulator (NEONVINE_EMULATOR: qemu for a cross build's) is some twenty times slower: so are the waits.
 read -ra EMULATOR <<<"${NEONVINE_EMULATOR:-}" && PATIENCE=$((${#EMULATOR[@]} ? 20 : 1))
@@ -10,11 +9,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 trap 'set +e; [ -z "${GAME_PID:-}" ] || kill -9 "$GAME_PID" 2>/dev/null; ${AT_EXIT:-}; stop_xvfb; rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_game [screen]: a fresh X server and the game on it, as launch_game says, filling the screen.
-start_game() { start_xvfb "${1:-1280x720x24}" && launch_game "$(screen_size)"; }
-# launch_game SIZE: the game on the display at hand, until its window is SIZE (the first frame's fullscreen one); sets
-# WINDOW, and W and H to that size. Where the windowed size is SIZE, the first window matches too, until the first
-# frame replaces it.
+# start_game SCREEN: a fresh X server with that screen (WxHxDEPTH) and the game on it, filling it (see launch_game).
+start_game() { start_xvfb "$1" && launch_game "${1%x*}"; }
+# launch_game SIZE: the game on the display at hand, until its window is SIZE (the first frame's fullscreen one; where
+# the first window is that size too, a moment more); sets WINDOW, and W and H to that size.
 launch_game() {
   "${EMULATOR[@]}" "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" & GAME_PID=$!
   read -r W H <<<"${1/x/ }"
@@ -23,18 +21,14 @@ launch_game() {
     [ -n "$WINDOW" ] && [ "$(window_size)" = "${W}x$H" ] && break
     kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05 || fail "the game exited at start"
   done
-  sleep 0.5 && current_window
-  [ -n "$WINDOW" ] || fail "no window named Neonvine"
+  sleep 0.5 && current_window && [ -n "$WINDOW" ] || fail "no window named Neonvine"
 }
 # The newest window named Neonvine (a recreated window gets a new id).
 current_window() { WINDOW="$(xdotool search --name '^Neonvine$' 2>/dev/null | tail -1 || true)"; }
 window_size() { xdotool getwindowgeometry "$WINDOW" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
-screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p'; }
-# shot NAME: a screenshot of the whole screen into $WORK/NAME.png.
-# Where GAME_SHOTS is set, of the game's newest window alone: for screens of more than the game's monitor.
+# shot NAME: a screenshot into $WORK/NAME.png of the whole screen, or where GAME_SHOTS is set of the newest window.
 shot() {
-  local window=root
-  SHOT="$WORK/$1.png"
+  local window=root && SHOT="$WORK/$1.png"
   [ -z "${GAME_SHOTS:-}" ] || { current_window && window="$WINDOW"; }
   timeout 10 import -window "$window" -quality 10 "$SHOT" || true  # fast to write; a window gone meanwhile: retried
 }
@@ -58,23 +52,11 @@ region() {
 }
 # pixels_where X Y WIDTH HEIGHT CONDITION: how many pixels of that box meet an awk condition on r, g, b.
 pixels_where() { region "$@" | awk "{ r = \$3; g = \$4; b = \$5 } $5 { n++ } END { print n + 0 }"; }
-expect_pixels() {  # LABEL LEAST MOST X Y WIDTH HEIGHT CONDITION
-  local n && n="$(pixels_where "${@:4}")"
-  [ "$n" -ge "$2" ] && [ "$n" -le "$3" ] || fail "$1: $n pixels, wanted $2 to $3"
-}
-# over X_IN X_OUT Y ALPHA R G B: on most of 20 rows from Y, column X_IN shows (R, G, B) at that alpha over what
-# column X_OUT, left of it, shows: a translucent overlay, whatever lies under it and a few dots on it.
-over() {
-  region "$2" "$3" $(($1 - $2 + 1)) 20 | awk -v i="$1" -v o="$2" -v a="$4" -v c="$5 $6 $7" '
-    function off(v, k) { return (v - (a * f[k] + (255 - a) * u[k]) / 255) ^ 2 > 9 } BEGIN { split(c, f) }
-    $1 == o { u[1] = $3; u[2] = $4; u[3] = $5 } $1 == i && !off($3, 1) && !off($4, 2) && !off($5, 3) { n++ }
-    END { exit n < 15 }'
-}
 
-# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are solid discs
-# of a bright colour of their own (17 pixels down the middle of one colour, a channel of 128 or more), CHOSEN, the
-# swatches with the white ring (looked for away from the other row, which a chosen neighbour's may reach), and the
-# pixels of the cyan title OUTLINE, the blue PROMPT and the white name's INK.
+# read_title: from the last screenshot of the title sets SHOWN, how many of the 18 swatch centres are solid discs of a
+# bright colour of their own (17 pixels down the middle of one colour, a channel of 128 or more), CHOSEN, the swatches
+# with the white ring (looked for away from the other row, which a chosen neighbour's may reach), and the pixels of
+# the cyan title OUTLINE, the blue PROMPT and the white name's INK.
 read_title() {
   set -- $(region $((W / 2 - 340)) 510 680 145 | awk -v left=$((W / 2 - 300)) '
     $1 < left || ($1 - left) % 75 { next } { k = ($1 - left) / 75 + 9 * ($2 > 580); c = $3 " " $4 " " $5 }
@@ -88,6 +70,14 @@ read_title() {
   INK="$(pixels_where $((W / 2 - 300)) 360 600 62 'r > 200 && g > 200 && b > 200')"  # above the cursor
   WHY="$SHOWN swatches shown, chosen: $CHOSEN; pixels of outline $OUTLINE, prompt $PROMPT, name $INK"
 }
+# title_shown [INK_LEAST INK_MOST [CHOSEN]]: all 18 swatches, that much ink in the name, that swatch chosen (any by
+# default), the cyan outline and the Japanese prompt (Latin boxes ink under half as much); under NO_FONTS neither.
+title_shown() {
+  read_title && [ "$SHOWN" -eq 18 ] && [ "$INK" -ge "${1:-0}" ] && [ "$INK" -le "${2:-$INK}" ] &&
+    [ "${3:-$CHOSEN}" = "$CHOSEN" ] || return 1
+  if [ -z "${NO_FONTS:-}" ]; then [ "$OUTLINE" -gt 500 ] && [ "$PROMPT" -gt 250 ]
+  else [ "$OUTLINE" -le 200 ] && [ "$PROMPT" -eq 0 ]; fi
+}
 
 # refuted OTHER CHECK...: the check fails on the screenshot named OTHER, of the other screen, and on a black one.
 refuted() {
@@ -96,38 +86,42 @@ refuted() {
   for SHOT in "$WORK/black.png" "$other"; do ! "$@" || fail "$* holds on $(basename "$SHOT")"; done
 }
 
-# board_and_map: the ranking board's translucent fill and its outline at the right, the minimap's rim and the
+# board_and_map: the ranking board's fill, (20, 20, 30) at alpha 180 over what lies left of it (column W - 335 against
+# W - 355 on most of 20 rows, as a few dots spoil some), and its outline at the right; the minimap's rim and the
 # player's cyan dot on it.
 board_and_map() {
-  WHY="no board, minimap or cyan dot" && over $((W - 335)) $((W - 355)) 300 180 20 20 30 &&
+  WHY="no board, minimap or cyan dot" && region $((W - 355)) 300 21 20 | awk -v i=$((W - 335)) -v o=$((W - 355)) '
+    function off(v, k, fill) { return (v - (180 * fill + 75 * u[k]) / 255) ^ 2 > 9 }
+    $1 == o { u[1] = $3; u[2] = $4; u[3] = $5 } $1 == i && !off($3, 1, 20) && !off($4, 2, 20) && !off($5, 3, 30) { n++ }
+    END { exit n < 15 }' &&
     [ "$(pixels_where $((W - 24)) 125 2 350 'b > r + 20 && r > 60 && r < 150')" -ge 300 ] &&
     [ "$(pixels_where $((W - 131)) $((H - 223)) 3 4 'r > 60 && r < 150 && (r - b) ^ 2 < 900')" -ge 3 ] &&
     [ "$(pixels_where $((W - 220)) $((H - 220)) 180 180 'r < 60 && g > 200 && b > 200')" -ge 6 ]
 }
-# in_play: that, and the player's magenta snake by the centre.
+# hud_shown: that, and its texts: the cyan score, the gold high score and the board's yellow title; or where NO_FONTS
+# is set no gold high score.
+hud_shown() {
+  local gold && board_and_map || return 1
+  gold="$(pixels_where $((W - 380)) 30 355 60 'r > 200 && g > 160 && g < 240 && b < 60')"
+  WHY="$gold pixels of a gold high score" && [ -z "${NO_FONTS:-}" ] || { [ "$gold" -le 20 ]; return; }
+  WHY="no cyan score, gold high score or yellow board title" && [ "$gold" -ge 150 ] &&
+    [ "$(pixels_where 30 30 260 60 'r < 60 && g > 200 && b > 200')" -ge 150 ] &&
+    [ "$(pixels_where $((W - 270)) 130 140 35 'r > 230 && g > 230 && b < 40')" -ge 150 ]
+}
 in_play() {
   board_and_map && WHY="no magenta snake by the centre" &&
     [ "$(pixels_where $((W / 2 - 150)) $((H / 2 - 150)) 300 300 'g < 4 && r > 60 && (r - b) ^ 2 < 100')" -ge 1500 ]
 }
 
-# close_like_wm: a WM_DELETE_WINDOW message to the game's window.
-close_like_wm() { current_window && "$WM_CLOSE" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
-# expect_clean_exit: the game ends by itself with status 0 and wrote nothing.
+close_like_wm() { current_window && "${NEONVINE_WM_CLOSE:?}" "$WINDOW" || fail "could not send WM_DELETE_WINDOW"; }
+# expect_clean_exit [STATUS]: the game ends by itself with that status (0 by default) and wrote nothing.
 expect_clean_exit() {
   timeout $((5 * PATIENCE)) tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not exit"
-  set -- "$GAME_PID" && GAME_PID="" && wait "$1" || fail "exit status $?"
+  local status=0 && wait "$GAME_PID" || status=$?
+  GAME_PID="" && [ "$status" = "${1:-0}" ] || fail "exit status $status"
   [ ! -s "$WORK/stdout" ] && [ ! -s "$WORK/stderr" ] || fail "console: $(head -c 300 "$WORK"/std*)"
 }
 
-# read_scores: from the last screenshot sets SCORE_INK and RECORD_INK, digests of where the score's cyan fill shows
-# at the top left and the high score's gold fill at the top right: the inside of a glyph is its fill colour whatever
-# lies under it, so they change with the numbers shown and only with them. NO_INK is the digest of no pixel at all.
-NO_INK=d41d8cd9
-read_scores() {
-  SCORE_INK="$(region 30 30 300 60 | awk '$3 == 0 && $4 == 255 && $5 == 255 { print $1, $2 }' | md5sum | cut -c1-8)"
-  RECORD_INK="$(region $((W - 400)) 30 400 60 | awk '$3 == 255 && $4 == 215 && $5 == 0 { print $1, $2 }' | md5sum |
-    cut -c1-8)"
-}
 # way_to_centre LENGTH [SHYNESS]: "DX DY", that long, the way from the player's cyan dot on the minimap to the map's
 # centre, where the pellets lie thickest, bent away from the bots' red dots within 10 pixels as much as SHYNESS says
 # (0 by default); nothing when the dot is at the centre and no bot near. Fails when the dot is missing.
@@ -139,9 +133,4 @@ way_to_centre() {
           for (i = 1; i <= m; i++) { ex = x - bx[i]; ey = y - by[i]; d = ex * ex + ey * ey
                                      if (d && d < 100) { dx += shy * ex / d; dy += shy * ey / d } }
           l = sqrt(dx * dx + dy * dy); if (l > 0.01) printf "%d %d", len * dx / l, len * dy / l }'
-}
-# steer_to_centre: the mouse, from the window's centre, points that way; left alone when there is none.
-steer_to_centre() {
-  local way && way="$(way_to_centre 200)" && [ -n "$way" ] || return 0
-  xdotool mousemove $((W / 2 + ${way% *})) $((H / 2 + ${way#* }))
 }

@@ -1,5 +1,4 @@
-// Asks a window to close the way a window manager does: a WM_DELETE_WINDOW
-// client message. Usage: wm_close <window id>
+// Asks a window to close as a window manager does, by a WM_DELETE_WINDOW client message. Usage: wm_close WINDOW_ID
 #include <X11/Xlib.h>
 
 #include <cstdlib>

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: scripts/package builds it for this release (lintian finds no error there);
-# its name says the release; it holds exactly the files below and depends on the libraries the game links; its desktop
-# entry and metadata validate. Installed with apt as a player would (as root, where no neonvine is installed yet;
-# otherwise unpacked into a scratch root), the program its desktop entry names shows the title screen in a window
-# carrying the installed icon, and Escape quits cleanly; removed again, it leaves none of its files.
-# NEONVINE_ARCH=arm64: the ARM package in the ARM root at /arm64, the game under NEONVINE_EMULATOR; without binfmt
-# the ARM root's apt cannot run, and the package and what it depends on are unpacked there, for good.
+# The Debian package as a player gets it: scripts/package builds it for this release (lintian finds no error there)
+# and names the release; it holds exactly the files below and depends on the libraries the game links; its desktop
+# entry and metadata validate. Installed with apt (as root, where no neonvine is installed yet; otherwise unpacked
+# into a scratch root), the program its desktop entry names shows the title in a window with the installed icon and
+# quits cleanly on Escape; removed, it leaves none of its files. NEONVINE_ARCH=arm64: the ARM package in the ARM
+# root at /arm64, the game under NEONVINE_EMULATOR; without binfmt it is unpacked there with its dependencies, for good.
 source "$(dirname "$0")/../e2e/lib.sh"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 id=org.neonvine.Neonvine
@@ -33,23 +32,17 @@ if [ "$(id -u)" = 0 ] && [ "$(dpkg-query --admindir="$target/var/lib/dpkg" -W -f
   installed="$target" && how="installed with apt${target:+ in the $arch root}" && AT_EXIT=purge
   [ -z "$target" ] || chroot "$target" /bin/true 2>/dev/null || { AT_EXIT="" && how="unpacked in the $arch root (no binfmt)"; }
 else
-  dpkg -x "$deb" "$WORK/root"
-  installed="$WORK/root"
-  how="unpacked (not root, or a neonvine already installed)"
+  installed="$WORK/root" how="unpacked (not root, or a neonvine already installed)"
+  dpkg -x "$deb" "$installed"
 fi
 desktop="$installed/usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-# No error and no warning, but that there is no home page: the project has
-# no public home yet (newer AppStream releases warn of it).
+# No error and no warning but the missing home page: the project has none yet (newer AppStream warns of it).
 appstreamcli validate --no-net "$installed/usr/share/metainfo/$id.metainfo.xml" >"$WORK/appstream.log" || true
 ! grep -E '^[EW]:' "$WORK/appstream.log" | grep -qv ': url-homepage-missing$' ||
   fail "the metadata does not validate: $(cat "$WORK/appstream.log")"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
-program="$(sed -n 's/^Exec=//p' "$desktop")"
-GAME="$installed$program"
-[ -x "$GAME" ] || fail "no $program in the package"
-
-title_shown() { read_title && [ "$SHOWN" -eq 18 ] && [ "$OUTLINE" -gt 500 ]; }  # swatches and the cyan title
+GAME="$installed$(sed -n 's/^Exec=//p' "$desktop")" && [ -x "$GAME" ] || fail "no such program: $GAME"
 
 start_game 1280x720x24
 eventually title title_shown && current_window  # the one its first frame left, however slow
@@ -62,8 +55,7 @@ xdotool key Escape
 expect_clean_exit
 
 if [ -n "${AT_EXIT:-}" ]; then
-  AT_EXIT=""
-  purge || fail "apt-get purge: $(tail -5 "$WORK/apt.log")"
+  AT_EXIT="" && purge || fail "apt-get purge: $(tail -5 "$WORK/apt.log")"
   left="$(for f in $expected; do [ ! -e "$target$f" ] || echo "$f"; done)"
   [ -z "$left" ] || fail "removing the package left: $left"
 fi
