@@ -128,12 +128,20 @@ read_scores() {
   RECORD_INK="$(region $((W - 400)) 30 400 60 | awk '$3 == 255 && $4 == 215 && $5 == 0 { print $1, $2 }' | md5sum |
     cut -c1-8)"
 }
-# steer_to_centre: the mouse, from the window's centre, points the way from the player's cyan dot on the minimap
-# to the map's centre, where the pellets lie thickest; left alone when the dot is missing or at the centre.
+# way_to_centre LENGTH [SHYNESS]: "DX DY", that long, the way from the player's cyan dot on the minimap to the map's
+# centre, where the pellets lie thickest, bent away from the bots' red dots within 10 pixels as much as SHYNESS says
+# (0 by default); nothing when the dot is at the centre and no bot near. Fails when the dot is missing.
+way_to_centre() {
+  region $((W - 220)) $((H - 220)) 180 180 | awk -v cx=$((W - 130)) -v cy=$((H - 130)) -v len="$1" -v shy="${2:-0}" '
+    $3 < 60 && $4 > 200 && $5 > 200 { x += $1; y += $2; n++ } $3 > 200 && $4 < 60 && $5 < 60 { bx[++m] = $1; by[m] = $2 }
+    END { if (!n) exit 1; x /= n; y /= n; dx = cx - x; dy = cy - y; l = sqrt(dx * dx + dy * dy)
+          if (l < 2) dx = dy = 0; else { dx /= l; dy /= l }
+          for (i = 1; i <= m; i++) { ex = x - bx[i]; ey = y - by[i]; d = ex * ex + ey * ey
+                                     if (d && d < 100) { dx += shy * ex / d; dy += shy * ey / d } }
+          l = sqrt(dx * dx + dy * dy); if (l > 0.01) printf "%d %d", len * dx / l, len * dy / l }'
+}
+# steer_to_centre: the mouse, from the window's centre, points that way; left alone when there is none.
 steer_to_centre() {
-  local way && way="$(region $((W - 220)) $((H - 220)) 180 180 | awk -v cx=$((W - 130)) -v cy=$((H - 130)) '
-    $3 < 60 && $4 > 200 && $5 > 200 { x += $1; y += $2; n++ }
-    END { if (!n) exit 1; dx = cx - x / n; dy = cy - y / n; l = sqrt(dx * dx + dy * dy); if (l < 2) exit 1
-          printf "%d %d", 200 * dx / l, 200 * dy / l }')" || return 0
+  local way && way="$(way_to_centre 200)" && [ -n "$way" ] || return 0
   xdotool mousemove $((W / 2 + ${way% *})) $((H / 2 + ${way#* }))
 }
