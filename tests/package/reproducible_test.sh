@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# The same sources give the same bytes: the Debian package and the portable tarball built from this tree and again,
-# later, from a copy of it in another folder (a longer path, files of another time, its own build folders) are equal.
+# The same commit gives the same bytes: the Debian package and the portable tarball built from this tree and again,
+# later, from a copy of it in another folder (its git files too, not its build folders) are equal.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 work="$(mktemp -d)" && trap 'rm -rf "$work"' EXIT
-source "$root/scripts/source-date.sh"
 copy="$work/another/folder/neonvine"
 mkdir -p "$copy"
-tar -C "$root" --exclude=./.git --exclude=./build --exclude=./dist -cf - . | tar -C "$copy" --touch -xf -
+tar -C "$root" --exclude=./build --exclude=./dist -cf - . | tar -C "$copy" -xf -
 # build TREE OUTPUT_FOLDER
 build() {
   { "$1/scripts/package" "$2" && "$1/scripts/portable" "$2"; } >"$work/build.log" 2>&1 ||
