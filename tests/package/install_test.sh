@@ -5,6 +5,7 @@
 # into a scratch root), the program its desktop entry names shows the title in a window with the installed icon and
 # quits cleanly on Escape; removed, it leaves none of its files. NEONVINE_ARCH=arm64: the ARM package in the ARM
 # root at /arm64, the game under NEONVINE_EMULATOR; without binfmt it is unpacked there with its dependencies, for good.
+# Usage: install_test.sh [PACKAGE]   (a PACKAGE given is checked instead of one built here)
 source "$(dirname "$0")/../e2e/lib.sh"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 id=org.neonvine.Neonvine
@@ -12,7 +13,11 @@ arch="${NEONVINE_ARCH:-$(dpkg --print-architecture)}"
 apt=("$root/scripts/apt-get") && target="" && cross=()
 [ "$arch" = "$(dpkg --print-architecture)" ] || { apt=("$root/scripts/arm64-root" apt-get) && target=/arm64 && cross=(--arch "$arch"); }
 
-"$root/scripts/package" "${cross[@]}" "$WORK/dist" >"$WORK/package.log" 2>&1 || fail "scripts/package: $(tail -5 "$WORK/package.log")"
+if [ -n "${1:-}" ]; then
+  mkdir "$WORK/dist" && cp "$1" "$WORK/dist/"
+else
+  "$root/scripts/package" "${cross[@]}" "$WORK/dist" >"$WORK/package.log" 2>&1 || fail "scripts/package: $(tail -5 "$WORK/package.log")"
+fi
 release="$(. /etc/os-release && echo "$VERSION_ID")"
 deb="$(ls "$WORK"/dist/neonvine_*+deb"${release}_$arch".deb)" || fail "no package named for Debian $release"
 
