@@ -102,10 +102,12 @@ TEST_F(Drawing, RankingRowsSitWhereTheLayoutPutsThem) {
     for (int y : {180, 207})  // scores end 15 pixels inside the board
         EXPECT_EQ(std::make_pair(count(image, {1236, y, 5, 24}, white) > 0, count(image, {1244, y, 11, 24}, white)),
                   std::make_pair(true, 0));
-    // All 40 snakes ranked, ten rows shown: the tenth from y = 423, nothing under it in the panel.
+    // All 40 snakes ranked, ten rows shown: the tenth from y = 423, under it only the panel's fill, (20, 20, 30) at
+    // alpha 180 over black.
     const PixelTest ink = [](sf::Color c) { return std::max({c.r, c.g, c.b}) > 100; };
     EXPECT_GT(count(image, {945, 423, 300, 24}, ink), 20);
     EXPECT_EQ(count(image, {945, 451, 300, 22}, ink), 0);
+    EXPECT_EQ(image.getPixel(940, 470), sf::Color(14, 14, 21));
 }
 
 // The lines' fill shows whatever lies under it: the frame's pixels of each fill colour are those of the same
